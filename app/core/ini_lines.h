@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace kestrum::ini {
+
+// One line of an INI text: [begin, end) is its text, [end, next) its line
+// break (CR, LF or CRLF; empty on a last line without one).
+struct LineSpan {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+};
+
+// The line starting at `from`; callers stop when from == text.size().
+LineSpan LineAt(std::string_view text, std::size_t from);
+
+// Characters of code 32 or below (blanks, tabs, control bytes) are trimmed.
+std::string_view Trim(std::string_view s);
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+enum class LineKind { Blank, Comment, Section, Key, Other };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // key value, trimmed, quotes kept
+};
+
+ParsedLine ParseLine(std::string_view line);
+
+// A value wrapped in matching single or double quotes loses them.
+std::string_view Unquote(std::string_view value);
+
+}  // namespace kestrum::ini

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace kestrum::platform {
+
+// True when something that is not a folder exists at path (a file, a device, ...).
+bool FileExists(const std::string& path);
+
+// True when path names an existing folder.
+bool DirectoryExists(const std::string& path);
+
+// Creates the folder and any missing parents; new folders get `mode`.
+// True when the folder exists afterwards.
+bool ForceDirectories(const std::string& path, unsigned mode = 0777);
+
+// The folder holding the running executable, with a trailing separator.
+std::string ExecutableFolder();
+
+// True when both paths name the same existing file (same device and inode on
+// POSIX), however they are spelt.
+bool SameExistingFile(const std::string& a, const std::string& b);
+
+}  // namespace kestrum::platform
+
+namespace kestrum::platform {
+
+// The whole content of a regular file; nothing when it is missing, not a
+// regular file, or unreadable.
+bool ReadWholeFile(const std::string& path, std::string& content);
+
+// Replaces the file's content all at once: writes a temporary file beside it,
+// flushes it to disk and renames it over the file, keeping the file's
+// permission bits (0600 for a new file). A symbolic link is followed, so the
+// file it points to is replaced. A file without any write permission bit
+// counts as read-only and is refused. Returns 0, or the system error code.
+int ReplaceFileContent(const std::string& path, const std::string& content);
+
+}  // namespace kestrum::platform

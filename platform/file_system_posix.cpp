@@ -1,0 +1,61 @@
+#include "platform/file_system.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <string>
+
+#include "platform/path_rules.h"
+
+namespace kestrum::platform {
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ForceDirectories(const std::string& path, unsigned mode) {
+    if (path.empty()) {
+        return false;
+    }
+    std::string current;
+    current.reserve(path.size());
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        const bool atEnd = i == path.size();
+        if (!atEnd) {
+            current.push_back(path[i]);
+        }
+        if ((atEnd || IsPathSeparator(path[i])) && !current.empty() &&
+            !(current.size() == 1 && IsPathSeparator(current[0]))) {
+            if (::mkdir(current.c_str(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST) {
+                return false;
+            }
+        }
+    }
+    return DirectoryExists(path);
+}
+
+std::string ExecutableFolder() {
+    std::string buffer(PATH_MAX, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n <= 0) {
+        return {};
+    }
+    buffer.resize(static_cast<std::size_t>(n));
+    return buffer.substr(0, buffer.rfind(kPreferredSeparator) + 1);
+}
+
+bool SameExistingFile(const std::string& a, const std::string& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+}  // namespace kestrum::platform
