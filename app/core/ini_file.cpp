@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/core/ascii_text.h"
 #include "app/core/error.h"
 #include "app/core/ini_lines.h"
 #include "platform/file_system.h"
@@ -35,7 +36,7 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
             if (inSection) {
                 break;  // only the first matching section counts
             }
-            inSection = ini::EqualsIgnoringAsciiCase(parsed.name, section);
+            inSection = EqualsIgnoringAsciiCase(parsed.name, section);
             if (inSection) {
                 place.sectionFound = true;
                 place.sectionEnd = line.next;
@@ -50,7 +51,7 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
             place.sectionEnd = line.next;
             place.sectionEndHasBreak = line.next > line.end;
         }
-        if (parsed.kind == LineKind::Key && ini::EqualsIgnoringAsciiCase(parsed.name, key)) {
+        if (parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) {
             place.keyFound = true;
             place.keyLine = line;
             return place;

@@ -1,5 +1,7 @@
 #include "app/core/ini_lines.h"
 
+#include "app/core/ascii_text.h"
+
 namespace kestrum::ini {
 
 LineSpan LineAt(std::string_view text, std::size_t from) {
@@ -14,30 +16,6 @@ LineSpan LineAt(std::string_view text, std::size_t from) {
     }
     line.next = i;
     return line;
-}
-
-std::string_view Trim(std::string_view s) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!s.empty() && blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 ParsedLine ParseLine(std::string_view line) {

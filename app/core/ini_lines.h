@@ -16,11 +16,6 @@ struct LineSpan {
 // The line starting at `from`; callers stop when from == text.size().
 LineSpan LineAt(std::string_view text, std::size_t from);
 
-// Characters of code 32 or below (blanks, tabs, control bytes) are trimmed.
-std::string_view Trim(std::string_view s);
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
-
 enum class LineKind { Blank, Comment, Section, Key, Other };
 
 struct ParsedLine {

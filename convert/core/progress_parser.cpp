@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstring>
 
+#include "app/core/ascii_text.h"
 #include "app/core/global.h"
 #include "convert/core/progress_text.h"
 
@@ -23,17 +24,6 @@ struct ChunkValues {
     std::int64_t position = 0;
 };
 
-std::string_view TrimControls(std::string_view s) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!s.empty() && blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::string MinutesAndSeconds(std::int64_t totalSeconds) {
     return TwoDigits(static_cast<std::int32_t>(totalSeconds / 60)) + ":" +
            TwoDigits(static_cast<std::int32_t>(totalSeconds % 60));
@@ -41,7 +31,7 @@ std::string MinutesAndSeconds(std::int64_t totalSeconds) {
 
 void ReadDuration(std::string_view line, std::size_t at, ChunkValues& v, ProgressJobState& job,
                   double now) {
-    std::string_view rest = TrimControls(line.substr(at + kDurationKeyword.size()));
+    std::string_view rest = Trim(line.substr(at + kDurationKeyword.size()));
     if (const std::size_t colon = rest.find(':'); colon != std::string_view::npos) {
         v.hours = ReadTwoBefore(rest, colon + 1);
         rest.remove_prefix(colon + 1);
@@ -86,7 +76,7 @@ void ReadPosition(std::string_view line, std::size_t at, ChunkValues& v, Progres
 
 void ParseLine(std::string_view line, ChunkValues& v, ProgressJobState& job, double now,
                std::vector<TProcessInfo>& notices) {
-    if (TrimControls(line).empty()) {
+    if (Trim(line).empty()) {
         return;
     }
     if (const std::size_t at = FindKeyword(line, kDurationKeyword); at != std::string_view::npos) {

@@ -4,16 +4,14 @@
 #include <cstring>
 #include <string_view>
 
+#include "app/core/ascii_text.h"
+
 namespace kestrum::progress_text {
 
 namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
 // Optional leading blanks and sign, then at least one digit; the digits'

@@ -1,5 +1,7 @@
 #include "profiles/core/manual_command.h"
 
+#include "app/core/ascii_text.h"
+
 namespace kestrum {
 
 namespace {
@@ -10,20 +12,7 @@ constexpr std::string_view kOutputMarker = "%1.";
 }  // namespace
 
 bool StartsLikeManualCommand(std::string_view caption) {
-    constexpr std::string_view kProgram = "ffmpeg";
-    if (caption.size() < kProgram.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < kProgram.size(); ++i) {
-        char c = caption[i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c + 32);
-        }
-        if (c != kProgram[i]) {
-            return false;
-        }
-    }
-    return true;
+    return StartsWithLowerAscii(caption, "ffmpeg");
 }
 
 namespace {
