@@ -5,13 +5,13 @@
 
 #include "app/core/global.h"
 #include "platform/file_system.h"
+#include "platform/path_rules.h"
 
 namespace kestrum {
 
 namespace {
 
 constexpr std::string_view kSection = "Options";
-constexpr std::string_view kSubFolder = "Kestrum/Video Converter/";
 
 std::string ReadText(const IniFile& file, std::string_view key, const std::string& fallback) {
     return file.Read(kSection, key).value_or(fallback);
@@ -55,7 +55,8 @@ std::optional<bool> SettingsStore::ParseBoolean(const std::string& text) {
 std::string SettingsStore::SettingsFolder() {
     const std::string root = GetAppDataFolder();
     if (!root.empty()) {
-        const std::string folder = root + std::string(kSubFolder);
+        const std::string folder = root + "Kestrum" + platform::kPreferredSeparator +
+                                   "Video Converter" + platform::kPreferredSeparator;
         if (platform::ForceDirectories(folder, 0700)) {
             return folder;
         }

@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "platform/file_in_use.h"
+#include "platform/file_system.h"
+
+namespace kestrum::platform {
+
+// The exclusive open: an existing file that cannot be opened for reading and
+// writing with no sharing is in use (held by another program, or read-only).
+bool IsFileInUse(const std::string& path) {
+    if (!FileExists(path)) {
+        return false;
+    }
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    ::CloseHandle(file);
+    return false;
+}
+
+}  // namespace kestrum::platform
