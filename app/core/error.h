@@ -9,7 +9,7 @@ namespace kestrum {
 // Failures of system services carry the system's error code in decimal
 // directly after the text ("Error while creating convert process!2").
 class Error : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 

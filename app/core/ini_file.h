@@ -12,7 +12,7 @@ namespace kestrum {
 // one line and keeps every other byte of the file; each write replaces the
 // file atomically, so a crash never leaves it truncated.
 class IniFile {
-  public:
+public:
     // Reads the file now; a missing or unreadable file reads as empty.
     explicit IniFile(std::string path);
 
@@ -28,7 +28,7 @@ class IniFile {
 
     static constexpr std::size_t kMaxValueLength = 2047;
 
-  private:
+private:
     std::string path_;
     std::string content_;
 };

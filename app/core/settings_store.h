@@ -19,7 +19,7 @@ struct Settings {
 // settings.ini, section Options. The folder and file are worked out afresh on
 // every use, so a settings folder deleted while the program runs comes back.
 class SettingsStore {
-  public:
+public:
     // The settings folder with a trailing separator: the per-user settings
     // root + "Kestrum/Video Converter/", created with its parents (0700); the
     // executable's folder when it cannot be created.
@@ -41,7 +41,7 @@ class SettingsStore {
     // and starting with 0x/0X; non-zero is true. Anything else is missing.
     static std::optional<bool> ParseBoolean(const std::string& text);
 
-  private:
+private:
     IniFile file_;
 };
 

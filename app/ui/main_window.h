@@ -8,7 +8,7 @@ namespace kestrum {
 class TfrmMain : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit TfrmMain(QWidget* parent = nullptr);
 
     static constexpr int kClientWidth = 405;

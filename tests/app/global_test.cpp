@@ -27,7 +27,7 @@ enum class LockKind { Flock, PosixRecord, OpenFileDescription };
 
 // Holds a lock of the given kind on `path` in a child process until destroyed.
 class LockHolder {
-  public:
+public:
     LockHolder(const std::string& path, LockKind kind) {
         int ready[2];
         if (::pipe(ready) != 0 || ::pipe(release_) != 0) {
@@ -72,7 +72,7 @@ class LockHolder {
         ::waitpid(pid_, nullptr, 0);
     }
 
-  private:
+private:
     pid_t pid_ = -1;
     int release_[2] = {-1, -1};
 };

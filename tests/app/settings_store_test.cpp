@@ -16,7 +16,7 @@ using test::WriteFile;
 
 // Points the per-user settings root at a temporary folder for one test.
 class SettingsStoreTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const char* old = std::getenv("XDG_CONFIG_HOME");
         saved_ = old != nullptr ? std::optional<std::string>(old) : std::nullopt;

@@ -13,7 +13,7 @@ using test::TempFolder;
 
 // Runs kestrum-convert with its settings in a folder of the test's own.
 class KestrumConvert : public ::testing::Test {
-  protected:
+protected:
     ProgramResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
         arguments.insert(arguments.begin(), KESTRUM_CONVERT_PATH);
         return test::RunProgram(arguments, {"XDG_CONFIG_HOME=" + config_.Path()}, input);

@@ -6,7 +6,7 @@ namespace kestrum::test {
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {
-  public:
+public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -16,7 +16,7 @@ class TempFolder {
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + name; }
 
-  private:
+private:
     std::string path_;
 };
 
