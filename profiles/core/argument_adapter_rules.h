@@ -23,8 +23,8 @@ void SubstituteEncoders(ArgumentTokens& tokens, const OutputDescription& output,
 // encoders, -level and FourCC tags.
 void AdaptVideoOptions(ArgumentTokens& tokens, const OutputDescription& output);
 
-// Options that libx264 now takes under its own names, and the legacy defaults
-// of its old wrapper (Baseline, 4:2:0) that device profiles rely on.
+// Options that libx264 now takes under its own names, and the Baseline
+// streams of its old wrapper that device profiles rely on.
 void AdaptX264Options(ArgumentTokens& tokens, const OutputDescription& output);
 
 // Vorbis quality, -async, and DV outputs that need their audio kept in step.

@@ -73,21 +73,18 @@ void RateTolerance(ArgumentTokens& tokens, const OutputDescription& output) {
     }
 }
 
-// The old wrapper produced Baseline 4:2:0 streams unless B-frames, CABAC or
-// a profile asked otherwise; the device profiles rely on that.
-void LegacyDefaults(ArgumentTokens& tokens, const OutputDescription& output) {
+// The old wrapper produced Baseline streams unless B-frames, CABAC or a
+// profile asked otherwise, and the device profiles rely on that. Baseline
+// has only 4:2:0, which was all the old wrapper took, so other inputs are
+// converted to it; a pixel format given by the user leaves both alone.
+void LegacyBaseline(ArgumentTokens& tokens, const OutputDescription& output) {
     const auto codecAt = EncoderValueAt(tokens, kVideoCodecOptions, "libx264");
-    if (!codecAt || !IsLibx264(output)) {
+    if (!codecAt || !IsLibx264(output) ||
+        tokens.Has({"-coder", "-bf", "-profile", "-profile:v", "-preset", "-vpre", "-pix_fmt",
+                    "-pix_fmt:v"})) {
         return;
     }
-    std::vector<std::string> defaults;
-    if (!tokens.Has({"-coder", "-bf", "-profile", "-profile:v", "-preset", "-vpre"})) {
-        defaults.insert(defaults.end(), {"-profile:v", "baseline"});
-    }
-    if (!tokens.Has({"-pix_fmt", "-pix_fmt:v"})) {
-        defaults.insert(defaults.end(), {"-pix_fmt", "yuv420p"});
-    }
-    tokens.Insert(*codecAt + 1, std::move(defaults));
+    tokens.Insert(*codecAt + 1, {"-profile:v", "baseline", "-pix_fmt", "yuv420p"});
 }
 
 }  // namespace
@@ -96,7 +93,7 @@ void AdaptX264Options(ArgumentTokens& tokens, const OutputDescription& output) {
     Partitions(tokens, output);
     Deblock(tokens, output);
     RateTolerance(tokens, output);
-    LegacyDefaults(tokens, output);
+    LegacyBaseline(tokens, output);
 }
 
 }  // namespace kestrum::adapter_rules
