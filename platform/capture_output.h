@@ -7,9 +7,9 @@
 namespace kestrum::platform {
 
 enum class CaptureOutcome {
-    Exited,        // the program ended by itself (exitCode says how)
-    TimedOut,      // killed, with everything it started, when the time ran out
-    NotStarted,    // the program could not be run
+    Exited,      // the program ended by itself (exitCode says how)
+    TimedOut,    // killed, with everything it started, when the time ran out
+    NotStarted,  // the program could not be run
 };
 
 struct CapturedOutput {

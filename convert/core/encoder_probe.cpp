@@ -29,7 +29,8 @@ VersionKind ReadVersion(const platform::CapturedOutput& answer) {
     }
     int major = 0;
     std::size_t digits = 0;
-    while (digits < version.size() && digits < 4 && std::isdigit(static_cast<unsigned char>(version[digits]))) {
+    while (digits < version.size() && digits < 4 &&
+           std::isdigit(static_cast<unsigned char>(version[digits]))) {
         major = major * 10 + (version[digits] - '0');
         ++digits;
     }
@@ -43,7 +44,9 @@ VersionKind ReadVersion(const platform::CapturedOutput& answer) {
 // letters or dots, the name, a description. The legend lines name "=".
 bool IsCapabilityColumn(const std::string& word) {
     return word.size() == 6 && std::string_view("VASD").find(word[0]) != std::string_view::npos &&
-           std::ranges::all_of(word.substr(1), [](char c) { return c == '.' || std::isupper(static_cast<unsigned char>(c)); });
+           std::ranges::all_of(word.substr(1), [](char c) {
+               return c == '.' || std::isupper(static_cast<unsigned char>(c));
+           });
 }
 
 std::vector<std::string> ReadEncoderList(const std::string& text) {

@@ -20,9 +20,9 @@ struct EncoderCapabilities {
 };
 
 enum class AdaptOutcome {
-    Unchanged,        // run the arguments exactly as composed
-    Adapted,          // run the adapted arguments instead
-    NeedsLibx264,     // the profile asks for H.264 and the build has no libx264
+    Unchanged,     // run the arguments exactly as composed
+    Adapted,       // run the adapted arguments instead
+    NeedsLibx264,  // the profile asks for H.264 and the build has no libx264
 };
 
 struct AdaptedArguments {

@@ -56,7 +56,8 @@ std::optional<std::size_t> EncoderValueAt(const ArgumentTokens& tokens, OptionNa
 
 void SubstituteEncoders(ArgumentTokens& tokens, const OutputDescription& output,
                         const EncoderCapabilities& encoder) {
-    for (auto at = tokens.Find(kAudioCodecOptions); at; at = tokens.Find(kAudioCodecOptions, *at + 1)) {
+    for (auto at = tokens.Find(kAudioCodecOptions); at;
+         at = tokens.Find(kAudioCodecOptions, *at + 1)) {
         if (const auto valueAt = tokens.ValueAt(*at)) {
             SubstituteAudioEncoder(tokens, *valueAt, encoder);
         }

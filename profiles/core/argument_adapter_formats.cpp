@@ -12,21 +12,21 @@ using Pair = std::pair<std::string_view, std::string_view>;
 
 // Output extensions and the muxer the encoder picks for them.
 constexpr std::array kFormatOfExtension = {
-    Pair{".mp4", "mp4"},  Pair{".mov", "mov"},   Pair{".3gp", "3gp"},       Pair{".3g2", "3g2"},
-    Pair{".m4a", "ipod"}, Pair{".m4v", "ipod"},  Pair{".avi", "avi"},       Pair{".flv", "flv"},
-    Pair{".swf", "swf"},  Pair{".dv", "dv"},     Pair{".mpg", "mpeg"},      Pair{".mpeg", "mpeg"},
-    Pair{".vob", "vob"},  Pair{".wmv", "asf"},   Pair{".wma", "asf"},       Pair{".asf", "asf"},
-    Pair{".mp3", "mp3"},  Pair{".ogg", "ogg"},   Pair{".wav", "wav"},       Pair{".ac3", "ac3"},
+    Pair{".mp4", "mp4"},      Pair{".mov", "mov"},   Pair{".3gp", "3gp"},  Pair{".3g2", "3g2"},
+    Pair{".m4a", "ipod"},     Pair{".m4v", "ipod"},  Pair{".avi", "avi"},  Pair{".flv", "flv"},
+    Pair{".swf", "swf"},      Pair{".dv", "dv"},     Pair{".mpg", "mpeg"}, Pair{".mpeg", "mpeg"},
+    Pair{".vob", "vob"},      Pair{".wmv", "asf"},   Pair{".wma", "asf"},  Pair{".asf", "asf"},
+    Pair{".mp3", "mp3"},      Pair{".ogg", "ogg"},   Pair{".wav", "wav"},  Pair{".ac3", "ac3"},
     Pair{".mkv", "matroska"}, Pair{".webm", "webm"},
 };
 
 // The video encoder each muxer uses when none is named (H.264 muxers aside).
 constexpr std::array kDefaultVideoEncoder = {
-    Pair{"3gp", "h263"},         Pair{"3g2", "h263"},     Pair{"avi", "mpeg4"},
-    Pair{"flv", "flv"},          Pair{"swf", "flv"},      Pair{"mpeg", "mpeg1video"},
-    Pair{"vcd", "mpeg1video"},   Pair{"dvd", "mpeg2video"}, Pair{"svcd", "mpeg2video"},
-    Pair{"vob", "mpeg2video"},   Pair{"asf", "msmpeg4"},  Pair{"dv", "dvvideo"},
-    Pair{"ogg", "libtheora"},    Pair{"webm", "libvpx-vp9"},
+    Pair{"3gp", "h263"},       Pair{"3g2", "h263"},        Pair{"avi", "mpeg4"},
+    Pair{"flv", "flv"},        Pair{"swf", "flv"},         Pair{"mpeg", "mpeg1video"},
+    Pair{"vcd", "mpeg1video"}, Pair{"dvd", "mpeg2video"},  Pair{"svcd", "mpeg2video"},
+    Pair{"vob", "mpeg2video"}, Pair{"asf", "msmpeg4"},     Pair{"dv", "dvvideo"},
+    Pair{"ogg", "libtheora"},  Pair{"webm", "libvpx-vp9"},
 };
 
 constexpr std::array kH264Muxers = {std::string_view("mp4"), std::string_view("mov"),
@@ -37,8 +37,8 @@ struct Target {
     std::string_view kind, format, video, audio;
 };
 constexpr std::array kTargets = {
-    Target{"vcd", "vcd", "mpeg1video", "mp2"},  Target{"svcd", "svcd", "mpeg2video", "mp2"},
-    Target{"dvd", "dvd", "mpeg2video", "ac3"},  Target{"dv", "dv", "dvvideo", "pcm_s16le"},
+    Target{"vcd", "vcd", "mpeg1video", "mp2"},    Target{"svcd", "svcd", "mpeg2video", "mp2"},
+    Target{"dvd", "dvd", "mpeg2video", "ac3"},    Target{"dv", "dv", "dvvideo", "pcm_s16le"},
     Target{"dv50", "dv", "dvvideo", "pcm_s16le"},
 };
 

@@ -16,12 +16,12 @@ inline const OptionNames kAudioFilterOptions = {"-af", "-filter:a"};
 
 // What the arguments make of the output file.
 struct OutputDescription {
-    std::string format;          // the muxer: "mp4", "avi", "dv", ...; empty when unknown
-    std::string videoEncoder;    // named, set by -target, or the muxer's default; may be empty
+    std::string format;              // the muxer: "mp4", "avi", "dv", ...; empty when unknown
+    std::string videoEncoder;        // named, set by -target, or the muxer's default; may be empty
     bool videoEncoderNamed = false;  // named by a codec option
     bool hasVideo = true;            // no -vn
     bool hasAudio = true;            // no -an
-    std::string audioEncoder;    // named or set by -target; empty when left to the muxer
+    std::string audioEncoder;        // named or set by -target; empty when left to the muxer
 };
 
 // The format comes from the last -f or -target, else from the extension; a

@@ -8,7 +8,8 @@ namespace kestrum::adapter_rules {
 namespace {
 
 bool IsDigits(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, [](unsigned char c) { return std::isdigit(c); });
+    return !text.empty() &&
+           std::ranges::all_of(text, [](unsigned char c) { return std::isdigit(c); });
 }
 
 // "192kb", "1.5Mb": the old parser ignored the trailing "b"; today's reads it

@@ -16,9 +16,7 @@ bool IsInteger(std::string_view text) {
 // -croptop/-cropbottom/-cropleft/-cropright became the crop filter; it goes
 // first in the chain, before the scaling that -s adds at its end.
 void CropFilter(ArgumentTokens& tokens) {
-    const auto side = [&](std::string_view name) {
-        return tokens.LastValue({name}).value_or("0");
-    };
+    const auto side = [&](std::string_view name) { return tokens.LastValue({name}).value_or("0"); };
     const std::string top = side("-croptop"), bottom = side("-cropbottom");
     const std::string left = side("-cropleft"), right = side("-cropright");
     const auto at =
@@ -26,10 +24,10 @@ void CropFilter(ArgumentTokens& tokens) {
     if (!at) {
         return;
     }
-    PrependFilter(tokens, kVideoFilterOptions, "-vf",
-                  "crop=iw-" + left + "-" + right + ":ih-" + top + "-" + bottom + ":" + left +
-                      ":" + top,
-                  *at);
+    PrependFilter(
+        tokens, kVideoFilterOptions, "-vf",
+        "crop=iw-" + left + "-" + right + ":ih-" + top + "-" + bottom + ":" + left + ":" + top,
+        *at);
 }
 
 // Every -flags value, merged into one video-only -flags with today's names;
@@ -112,8 +110,13 @@ std::string MpegMotionEstimation(std::string_view method) {
 // libx264 names its search methods itself; the old wrapper mapped these.
 std::string X264MotionEstimation(std::string_view method) {
     constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMethods{{
-        {"dia", "dia"}, {"epzs", "dia"}, {"hex", "hex"}, {"umh", "umh"},
-        {"full", "esa"}, {"esa", "esa"}, {"tesa", "tesa"},
+        {"dia", "dia"},
+        {"epzs", "dia"},
+        {"hex", "hex"},
+        {"umh", "umh"},
+        {"full", "esa"},
+        {"esa", "esa"},
+        {"tesa", "tesa"},
     }};
     for (const auto& [old, modern] : kMethods) {
         if (old == method) {

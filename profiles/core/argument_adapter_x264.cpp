@@ -6,7 +6,9 @@ namespace kestrum::adapter_rules {
 
 namespace {
 
-bool IsLibx264(const OutputDescription& output) { return output.videoEncoder == "libx264"; }
+bool IsLibx264(const OutputDescription& output) {
+    return output.videoEncoder == "libx264";
+}
 
 // "+parti4x4+partp8x8+partb8x8" (the old flag form) -> "i4x4,p8x8,b8x8".
 std::string X264Partitions(std::string_view flags) {

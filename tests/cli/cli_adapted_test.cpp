@@ -16,16 +16,22 @@ class PrintAdapted : public ::testing::Test {
     std::string FakeEncoder(const std::string& name, const std::string& version,
                             const std::string& encoders) {
         const std::string path = encoders_ / name;
-        test::WriteFile(path, "#!/bin/sh\ncase \"$2\" in\n"
-                              "  -version) echo 'ffmpeg version " + version + "';;\n"
-                              "  -encoders) printf ' ------\\n" + encoders + "';;\n"
-                              "esac\n");
+        test::WriteFile(path,
+                        "#!/bin/sh\ncase \"$2\" in\n"
+                        "  -version) echo 'ffmpeg version " +
+                            version +
+                            "';;\n"
+                            "  -encoders) printf ' ------\\n" +
+                            encoders +
+                            "';;\n"
+                            "esac\n");
         ::chmod(path.c_str(), 0755);
         return path;
     }
     std::string Print(const std::string& profile, std::vector<std::string> extra = {}) {
-        std::vector<std::string> argv{KESTRUM_CONVERT_PATH, "--print-command", "--profile",
-                                      profile, "--output-folder", "/out"};
+        std::vector<std::string> argv{KESTRUM_CONVERT_PATH, "--print-command",
+                                      "--profile",          profile,
+                                      "--output-folder",    "/out"};
         argv.insert(argv.end(), extra.begin(), extra.end());
         argv.emplace_back("/in/my clip.avi");
         const test::ProgramResult r = test::RunProgram(
@@ -68,8 +74,9 @@ TEST_F(PrintAdapted, ProbesTheEncoderTheBatchWouldRun) {
 
     const std::string viaPath = Print(mp3, {"--encoder", modern});
     EXPECT_NE(viaPath.find("command: \"" + modern + "\" -i"), std::string::npos) << viaPath;
-    EXPECT_NE(viaPath.find("adapted: \"" + modern + "\" -i \"/in/my clip.avi\" -vn -acodec "
-                                                    "libmp3lame -b:a 128k"),
+    EXPECT_NE(viaPath.find("adapted: \"" + modern +
+                           "\" -i \"/in/my clip.avi\" -vn -acodec "
+                           "libmp3lame -b:a 128k"),
               std::string::npos)
         << viaPath;
 }

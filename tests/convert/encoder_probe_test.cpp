@@ -12,8 +12,8 @@
 namespace kestrum {
 namespace {
 
-using platform::CaptureOutcome;
 using platform::CapturedOutput;
+using platform::CaptureOutcome;
 using namespace std::chrono_literals;
 
 constexpr const char* kEncoderList =
@@ -51,8 +51,8 @@ TEST(EncoderProbe, ModernOrOldFromTheAnswers) {
         {"unreadable, list answers", Answer("ffmpeg version custom-build\n"), list, true, true},
         {"unreadable, no list", Answer("ffmpeg version custom-build\n"), noList, false, false},
         {"modern, list fails", Answer("ffmpeg version 6.0\n"), noList, true, false},
-        {"modern, list hangs", Answer("ffmpeg version 6.0\n"), CapturedOutput{CaptureOutcome::TimedOut, -1, {}, {}},
-         true, false},
+        {"modern, list hangs", Answer("ffmpeg version 6.0\n"),
+         CapturedOutput{CaptureOutcome::TimedOut, -1, {}, {}}, true, false},
         {"not an encoder", Answer("", 2, "usage: tool [options]\n"), Answer("", 2), false, false},
     };
     for (const Case& c : cases) {
@@ -85,10 +85,15 @@ class FakeEncoder : public ::testing::Test {
         return lines;
     }
     std::string Modern(const std::string& name, const std::string& version = "5.1.2") {
-        return Write(name, "case \"$2\" in\n"
-                           "  -version) echo 'ffmpeg version " + version + " Copyright';;\n"
-                           "  -encoders) printf '" + std::string(kEncoderList) + "';;\n"
-                           "esac\n");
+        return Write(name,
+                     "case \"$2\" in\n"
+                     "  -version) echo 'ffmpeg version " +
+                         version +
+                         " Copyright';;\n"
+                         "  -encoders) printf '" +
+                         std::string(kEncoderList) +
+                         "';;\n"
+                         "esac\n");
     }
 
     test::TempFolder folder_;
@@ -101,9 +106,10 @@ TEST_F(FakeEncoder, ProbesOldAndModernPrograms) {
     EXPECT_TRUE(modern.HasEncoder("libx264"));
     EXPECT_FALSE(modern.HasEncoder("libxvid"));
 
-    const std::string old = Write("old ffmpeg $x", "echo 'FFmpeg version 0.6.1, Copyright' >&2\n"
-                                                  "echo \"Unrecognized option '${1#-}'\" >&2\n"
-                                                  "exit 1\n");
+    const std::string old = Write("old ffmpeg $x",
+                                  "echo 'FFmpeg version 0.6.1, Copyright' >&2\n"
+                                  "echo \"Unrecognized option '${1#-}'\" >&2\n"
+                                  "exit 1\n");
     EXPECT_FALSE(probe.Probe(old).modern);
     EXPECT_FALSE(probe.Probe(folder_ / "missing").modern);
     EXPECT_FALSE(probe.Probe(folder_.Path()).modern) << "a folder is no program";

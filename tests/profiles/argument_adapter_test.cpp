@@ -15,9 +15,9 @@ EncoderCapabilities FullBuild() {
     EncoderCapabilities build;
     build.modern = true;
     build.encodersKnown = true;
-    build.encoders = {"aac",     "ac3",       "dvvideo",   "flv",    "h263",      "libmp3lame",
-                      "libshine", "libvorbis", "libx264",  "libxvid", "mp2",       "mpeg1video",
-                      "mpeg2video", "mpeg4",  "msmpeg4",   "vorbis", "wmav2",     "wmv2"};
+    build.encoders = {"aac",        "ac3",       "dvvideo", "flv",     "h263",  "libmp3lame",
+                      "libshine",   "libvorbis", "libx264", "libxvid", "mp2",   "mpeg1video",
+                      "mpeg2video", "mpeg4",     "msmpeg4", "vorbis",  "wmav2", "wmv2"};
     std::ranges::sort(build.encoders);
     return build;
 }
@@ -58,7 +58,8 @@ void ExpectAdapted(const Case& c) {
 
 TEST(ArgumentAdapter, SpellingsOfValuesAndBitRates) {
     const Case cases[] = {
-        {"1 kb", "-ab 192kb -b 1.5Mb -maxrate 1800kb ", ".mp3", "-b:a 192k -b:v 1.5M -maxrate 1800k "},
+        {"1 kb", "-ab 192kb -b 1.5Mb -maxrate 1800kb ", ".mp3",
+         "-b:a 192k -b:v 1.5M -maxrate 1800k "},
         {"1 kB stays", "-fs 500kB -ab 64k ", ".mp3", "-fs 500kB -b:a 64k "},
         {"1 not a rate", "-metadata title=64kb -ab 32000 ", ".mp3",
          "-metadata title=64kb -b:a 32000 "},
@@ -79,7 +80,8 @@ TEST(ArgumentAdapter, EncodersTodaysBuildsLackOrNameDifferently) {
          With("libfdk_aac")},
         {"3 a build that still has libfaac", "-acodec libfaac ", ".m4a", "-acodec libfaac ",
          With("libfaac")},
-        {"4 vorbis", "-acodec vorbis -aq 60 -vn -ac 2 ", ".ogg", "-acodec libvorbis -q:a 6 -vn -ac 2 "},
+        {"4 vorbis", "-acodec vorbis -aq 60 -vn -ac 2 ", ".ogg",
+         "-acodec libvorbis -q:a 6 -vn -ac 2 "},
         {"4 native vorbis", "-acodec vorbis -aq 65 -vn ", ".ogg",
          "-acodec vorbis -strict -2 -q:a 6.5 -vn ", Without({"libvorbis"})},
         {"4 native vorbis after another -strict", "-acodec libvorbis -strict -1 ", ".ogg",
@@ -115,8 +117,8 @@ TEST(ArgumentAdapter, VideoOptions) {
          "-r 29.97 -vf crop=iw-0-0:ih-58-62:0:58 -s 640x272 "},
         {"5 all four sides, existing chain", "-cropleft 8 -cropright 4 -vf hflip -croptop 2 ",
          ".avi", "-vf crop=iw-8-4:ih-2-0:8:2,hflip "},
-        {"6 flags merged, 4mv renamed, aic for AVI's mpeg4", "-flags +4mv -trellis -aic -flags +loop ",
-         ".avi", "-flags:v +mv4+loop+aic -trellis:v 1 "},
+        {"6 flags merged, 4mv renamed, aic for AVI's mpeg4",
+         "-flags +4mv -trellis -aic -flags +loop ", ".avi", "-flags:v +mv4+loop+aic -trellis:v 1 "},
         {"6 aic for mpeg4", "-vcodec mpeg4 -flags +4mv -aic ", ".avi",
          "-vcodec mpeg4 -flags:v +mv4+aic "},
         {"6 aic alone for h263p", "-vcodec h263p -aic ", ".avi", "-vcodec h263p -flags:v +aic "},
@@ -141,8 +143,10 @@ TEST(ArgumentAdapter, VideoOptions) {
         {"11 level dropped for swf's default", "-f swf -level 5 ", ".swf", "-f swf "},
         {"13 tag dropped in mp4", "-vcodec libxvid -vtag XVID -s 400x240 ", ".mp4",
          "-vcodec libxvid -s 400x240 "},
-        {"13 tag dropped by -f", "-f mov -vcodec mpeg4 -tag:v DIVX ", ".avi", "-f mov -vcodec mpeg4 "},
-        {"13 tag kept in avi", "-vcodec libxvid -vtag XVID ", ".avi", "-vcodec libxvid -vtag XVID "},
+        {"13 tag dropped by -f", "-f mov -vcodec mpeg4 -tag:v DIVX ", ".avi",
+         "-f mov -vcodec mpeg4 "},
+        {"13 tag kept in avi", "-vcodec libxvid -vtag XVID ", ".avi",
+         "-vcodec libxvid -vtag XVID "},
     };
     for (const Case& c : cases) {
         ExpectAdapted(c);
@@ -161,8 +165,7 @@ TEST(ArgumentAdapter, Libx264) {
          "-c:v libx264 -profile:v baseline -pix_fmt yuv420p -crf 23 "},
         {"9 partitions and me_method",
          "-vcodec libx264 -bf 3 -partitions +parti4x4+parti8x8+partp8x8+partb8x8 -me_method umh ",
-         ".mp4",
-         "-vcodec libx264 -bf 3 -partitions i4x4,i8x8,p8x8,b8x8 -motion-est umh "},
+         ".mp4", "-vcodec libx264 -bf 3 -partitions i4x4,i8x8,p8x8,b8x8 -motion-est umh "},
         {"9 old search names", "-vcodec libx264 -bf 1 -me_method full -me_method zero ", ".mp4",
          "-vcodec libx264 -bf 1 "},
         {"10 deblock and rate tolerance",
@@ -212,8 +215,8 @@ TEST(ArgumentAdapter, WhatItDoesNotKnowOrNeedNotChange) {
          ".mpg",
          "-mbd 2 -cmp 2 -subcmp 2 -qmin 3 -qmax 5 -g 300 -bf 2 -r 23.97 -s vga -strict -1 "
          "-threads 0 -aspect 16:9 -target pal-dvd "},
-        {"unknown tokens, double blanks kept when nothing changes",
-         "-vn  -weird_option x -ac 2 ", ".wav", "-vn  -weird_option x -ac 2 "},
+        {"unknown tokens, double blanks kept when nothing changes", "-vn  -weird_option x -ac 2 ",
+         ".wav", "-vn  -weird_option x -ac 2 "},
         {"empty arguments", "", ".wav", ""},
         {"quoted tokens come back quoted", "-metadata \"title=My 64kb Clip\" -ab 64kb ", ".mp3",
          "-metadata \"title=My 64kb Clip\" -b:a 64k "},
@@ -233,11 +236,13 @@ TEST(ArgumentAdapter, OldBuildsRunTheArgumentsAsComposed) {
 }
 
 TEST(ArgumentAdapter, EveryProfileIsIdempotentOnEveryBuild) {
-    const EncoderCapabilities builds[] = {FullBuild(), Without({"libxvid", "libmp3lame", "libvorbis"}),
+    const EncoderCapabilities builds[] = {FullBuild(),
+                                          Without({"libxvid", "libmp3lame", "libvorbis"}),
                                           With("libfdk_aac"), EncoderCapabilities{true, false, {}}};
     for (const EncoderCapabilities& build : builds) {
         for (const ProfileEntry& profile : AllProfiles()) {
-            const AdaptedArguments once = AdaptArguments(profile.arguments, profile.extension, build);
+            const AdaptedArguments once =
+                AdaptArguments(profile.arguments, profile.extension, build);
             EXPECT_TRUE(once.arguments.ends_with(' ')) << profile.caption;
             const AdaptedArguments twice = AdaptArguments(once.arguments, profile.extension, build);
             EXPECT_EQ(twice.outcome, AdaptOutcome::Unchanged) << profile.caption;
@@ -250,7 +255,8 @@ TEST(ArgumentAdapter, H264ProfilesWithoutLibx264AreRefused) {
     const EncoderCapabilities noX264 = Without({"libx264"});
     int refused = 0;
     for (const ProfileEntry& profile : AllProfiles()) {
-        const AdaptedArguments adapted = AdaptArguments(profile.arguments, profile.extension, noX264);
+        const AdaptedArguments adapted =
+            AdaptArguments(profile.arguments, profile.extension, noX264);
         const bool asksForH264 = profile.arguments.find("libx264") != std::string_view::npos;
         EXPECT_EQ(adapted.outcome == AdaptOutcome::NeedsLibx264, asksForH264) << profile.caption;
         refused += asksForH264 ? 1 : 0;
@@ -261,7 +267,8 @@ TEST(ArgumentAdapter, H264ProfilesWithoutLibx264AreRefused) {
               "have.");
     EXPECT_EQ(AdaptRefusalMessage(AdaptOutcome::Adapted, "x"), "");
     // mov and mp4 profiles that name no encoder get MPEG-4, not H.264, so they run.
-    EXPECT_EQ(AdaptArguments("-f mov -r 25 ", ".mov", noX264).arguments, "-f mov -r 25 -c:v mpeg4 ");
+    EXPECT_EQ(AdaptArguments("-f mov -r 25 ", ".mov", noX264).arguments,
+              "-f mov -r 25 -c:v mpeg4 ");
 }
 
 TEST(ArgumentAdapter, JoinedArgumentsSplitBackIntoTheSameTokens) {
