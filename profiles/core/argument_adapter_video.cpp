@@ -46,7 +46,9 @@ void CodecFlags(ArgumentTokens& tokens, const OutputDescription& output) {
             continue;
         }
         if (const auto valueAt = tokens.ValueAt(*at)) {
-            flags += tokens[*valueAt];
+            // "+x" and "-x" change the flags so far; a bare value replaces them.
+            const std::string& value = tokens[*valueAt];
+            flags = value.starts_with('+') || value.starts_with('-') ? flags + value : value;
         }
         tokens.Erase(*at, 2);
     }

@@ -56,6 +56,13 @@ void ExpectAdapted(const Case& c) {
     EXPECT_EQ(again.arguments, adapted.arguments) << c.rule;
 }
 
+template <std::size_t N>
+void ExpectAllAdapted(const Case (&cases)[N]) {
+    for (const Case& c : cases) {
+        ExpectAdapted(c);
+    }
+}
+
 TEST(ArgumentAdapter, SpellingsOfValuesAndBitRates) {
     const Case cases[] = {
         {"1 kb", "-ab 192kb -b 1.5Mb -maxrate 1800kb ", ".mp3",
@@ -68,9 +75,7 @@ TEST(ArgumentAdapter, SpellingsOfValuesAndBitRates) {
         {"15 large or with unit", "-bufsize 65536 -bufsize 4M ", ".mpg",
          "-bufsize 65536 -bufsize 4M "},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, EncodersTodaysBuildsLackOrNameDifferently) {
@@ -106,9 +111,7 @@ TEST(ArgumentAdapter, EncodersTodaysBuildsLackOrNameDifferently) {
         {"17 no list: nothing substituted", "-vcodec libxvid -acodec libmp3lame ", ".avi",
          "-vcodec libxvid -acodec libmp3lame ", EncoderCapabilities{true, false, {}}},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, VideoOptions) {
@@ -119,6 +122,8 @@ TEST(ArgumentAdapter, VideoOptions) {
          ".avi", "-vf crop=iw-8-4:ih-2-0:8:2,hflip "},
         {"6 flags merged, 4mv renamed, aic for AVI's mpeg4",
          "-flags +4mv -trellis -aic -flags +loop ", ".avi", "-flags:v +mv4+loop+aic -trellis:v 1 "},
+        {"6 a bare value replaces the flags before it", "-flags +loop -flags gray-4mv ", ".avi",
+         "-flags:v gray-mv4 "},
         {"6 aic for mpeg4", "-vcodec mpeg4 -flags +4mv -aic ", ".avi",
          "-vcodec mpeg4 -flags:v +mv4+aic "},
         {"6 aic alone for h263p", "-vcodec h263p -aic ", ".avi", "-vcodec h263p -flags:v +aic "},
@@ -148,9 +153,7 @@ TEST(ArgumentAdapter, VideoOptions) {
         {"13 tag kept in avi", "-vcodec libxvid -vtag XVID ", ".avi",
          "-vcodec libxvid -vtag XVID "},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, Libx264) {
@@ -184,9 +187,7 @@ TEST(ArgumentAdapter, Libx264) {
         {"11 level dropped for mpeg4", "-vcodec mpeg4 -acodec libfaac -level 22 ", ".mp4",
          "-vcodec mpeg4 -acodec aac "},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, AudioTiming) {
@@ -200,9 +201,7 @@ TEST(ArgumentAdapter, AudioTiming) {
         {"DV with async already", "-f dv -async 1 ", ".dv", "-f dv -af " + async + " "},
         {"DV without audio", "-target pal-dv -an ", ".dv", "-target pal-dv -an "},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, WhatItDoesNotKnowOrNeedNotChange) {
@@ -221,9 +220,7 @@ TEST(ArgumentAdapter, WhatItDoesNotKnowOrNeedNotChange) {
         {"quoted tokens come back quoted", "-metadata \"title=My 64kb Clip\" -ab 64kb ", ".mp3",
          "-metadata \"title=My 64kb Clip\" -b:a 64k "},
     };
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
+    ExpectAllAdapted(cases);
 }
 
 TEST(ArgumentAdapter, OldBuildsRunTheArgumentsAsComposed) {
