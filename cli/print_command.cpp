@@ -4,7 +4,10 @@
 #include "cli/batch_settings.h"
 #include "cli/modes.h"
 #include "cli/terminal.h"
+#include "convert/core/encoder_probe.h"
 #include "platform/file_system.h"
+#include "platform/program_search.h"
+#include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 #include "profiles/core/profile_catalogue.h"
@@ -20,6 +23,15 @@ bool AnswerOverwrite(OverwriteAnswer answer, const std::string& output) {
     return answer == OverwriteAnswer::Yes;
 }
 
+// The arguments as the encoder the batch would run needs them.
+AdaptedArguments AdaptForEncoder(const BatchSettings& batch, const std::string& arguments,
+                                 const std::string& extension) {
+    const std::string program = batch.notUseAnotherFFmpeg
+                                    ? platform::FindProgram(std::string(kEncoderBareName))
+                                    : batch.anotherFFmpeg;
+    return AdaptArguments(arguments, extension, ProbeEncoder(program));
+}
+
 }  // namespace
 
 // What a conversion would run, file by file, without running anything.
@@ -32,6 +44,8 @@ int PrintCommands(const Options& options) {
     const std::string extension = GetProfileExtension(batch.profile);
     const std::string arguments = GetProfileArguments(batch.profile);
     const OverwriteAnswer answer = options.overwrite.value_or(OverwriteAnswer::No);
+    const AdaptedArguments adapted =
+        options.files.empty() ? AdaptedArguments{} : AdaptForEncoder(batch, arguments, extension);
 
     for (const std::string& input : options.files) {
         CommandPieces pieces{
@@ -58,6 +72,12 @@ int PrintCommands(const Options& options) {
             pieces.Overwrite = true;
         }
         WriteLine(stdout, "command: " + ComposeCommandLine(pieces));
+        if (adapted.outcome == AdaptOutcome::Adapted) {
+            pieces.Arguments = adapted.arguments;
+            WriteLine(stdout, "adapted: " + ComposeCommandLine(pieces));
+        } else if (adapted.outcome != AdaptOutcome::Unchanged) {
+            WriteLine(stdout, "refused: " + AdaptRefusalMessage(adapted.outcome, batch.profile));
+        }
     }
     return 0;
 }

@@ -22,4 +22,8 @@ inline constexpr std::string_view kFilesFailed = "file conversion failed.";
 inline constexpr std::string_view kOutputIsInput =
     " is the input file itself, convert process failed!";
 
+// Our own addition: a profile asking for H.264 from an encoder build without it.
+inline constexpr std::string_view kNeedsLibx264 =
+    " needs the H.264 encoder libx264, which this ffmpeg does not have.";
+
 }  // namespace kestrum::texts

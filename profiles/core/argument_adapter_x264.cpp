@@ -1,0 +1,101 @@
+#include <array>
+
+#include "profiles/core/argument_adapter_rules.h"
+
+namespace kestrum::adapter_rules {
+
+namespace {
+
+bool IsLibx264(const OutputDescription& output) {
+    return output.videoEncoder == "libx264";
+}
+
+// "+parti4x4+partp8x8+partb8x8" (the old flag form) -> "i4x4,p8x8,b8x8".
+std::string X264Partitions(std::string_view flags) {
+    std::string list;
+    std::size_t at = 0;
+    while (at < flags.size()) {
+        const char sign = flags[at] == '+' || flags[at] == '-' ? flags[at++] : '+';
+        const std::size_t end = flags.find_first_of("+-", at);
+        std::string_view term = flags.substr(at, end == std::string_view::npos ? end : end - at);
+        at = end == std::string_view::npos ? flags.size() : end;
+        if (sign == '+' && term.starts_with("part")) {
+            term.remove_prefix(4);
+            list += (list.empty() ? "" : ",") + std::string(term);
+        }
+    }
+    return list.empty() ? "none" : list;
+}
+
+void Partitions(ArgumentTokens& tokens, const OutputDescription& output) {
+    auto at = tokens.Find({"-partitions"});
+    while (at) {
+        const auto valueAt = tokens.ValueAt(*at);
+        if (!valueAt || tokens[*valueAt].find("part") == std::string::npos) {
+            at = tokens.Find({"-partitions"}, *at + 1);  // already today's form
+        } else if (!IsLibx264(output)) {
+            tokens.Erase(*at, 2);
+            at = tokens.Find({"-partitions"}, *at);
+        } else {
+            tokens[*valueAt] = X264Partitions(tokens[*valueAt]);
+            at = tokens.Find({"-partitions"}, *at + 1);
+        }
+    }
+}
+
+void Deblock(ArgumentTokens& tokens, const OutputDescription& output) {
+    const std::string alpha = tokens.LastValue({"-deblockalpha"}).value_or("0");
+    const std::string beta = tokens.LastValue({"-deblockbeta"}).value_or("0");
+    const auto at = tokens.EraseOptionsWithValue({"-deblockalpha", "-deblockbeta"});
+    if (at && IsLibx264(output)) {
+        tokens.Insert(*at, {"-deblock", alpha + ":" + beta});
+    }
+}
+
+// libx264 takes the rate tolerance as a fraction of the bit rate.
+void RateTolerance(ArgumentTokens& tokens, const OutputDescription& output) {
+    if (!IsLibx264(output)) {
+        return;
+    }
+    const auto tolerance = tokens.LastValue({"-bt"});
+    const auto at = tokens.EraseOptionsWithValue({"-bt"});
+    if (!at) {
+        return;
+    }
+    const auto bits = tolerance ? ParseScaledNumber(*tolerance) : std::nullopt;
+    const auto rate = ParseScaledNumber(tokens.LastValue({"-b:v"}).value_or(""));
+    if (!bits || !rate || *rate <= 0) {
+        return;  // without a bit rate there is nothing to be tolerant about
+    }
+    const std::string setting = "ratetol=" + FormatNumber(*bits / *rate);
+    if (const auto params = tokens.Find({"-x264-params"}); params && tokens.ValueAt(*params)) {
+        tokens[*params + 1] += ":" + setting;
+    } else {
+        tokens.Insert(*at, {"-x264-params", setting});
+    }
+}
+
+// The old wrapper produced Baseline streams unless B-frames, CABAC or a
+// profile asked otherwise, and the device profiles rely on that. Baseline
+// has only 4:2:0, which was all the old wrapper took, so other inputs are
+// converted to it; a pixel format given by the user leaves both alone.
+void LegacyBaseline(ArgumentTokens& tokens, const OutputDescription& output) {
+    const auto codecAt = EncoderValueAt(tokens, kVideoCodecOptions, "libx264");
+    if (!codecAt || !IsLibx264(output) ||
+        tokens.Has({"-coder", "-bf", "-profile", "-profile:v", "-preset", "-vpre", "-pix_fmt",
+                    "-pix_fmt:v"})) {
+        return;
+    }
+    tokens.Insert(*codecAt + 1, {"-profile:v", "baseline", "-pix_fmt", "yuv420p"});
+}
+
+}  // namespace
+
+void AdaptX264Options(ArgumentTokens& tokens, const OutputDescription& output) {
+    Partitions(tokens, output);
+    Deblock(tokens, output);
+    RateTolerance(tokens, output);
+    LegacyBaseline(tokens, output);
+}
+
+}  // namespace kestrum::adapter_rules

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "support/run_program.h"
+#include "support/temp_folder.h"
+
+namespace kestrum {
+namespace {
+
+// --print-command against fake encoder programs on a search path of the
+// test's own: "adapted:" shows what a modern build will really run.
+class PrintAdapted : public ::testing::Test {
+  protected:
+    // A fake encoder answering the probe as `version`, listing `encoders`.
+    std::string FakeEncoder(const std::string& name, const std::string& version,
+                            const std::string& encoders) {
+        const std::string path = encoders_ / name;
+        test::WriteFile(path,
+                        "#!/bin/sh\ncase \"$2\" in\n"
+                        "  -version) echo 'ffmpeg version " +
+                            version +
+                            "';;\n"
+                            "  -encoders) printf ' ------\\n" +
+                            encoders +
+                            "';;\n"
+                            "esac\n");
+        ::chmod(path.c_str(), 0755);
+        return path;
+    }
+    std::string Print(const std::string& profile, std::vector<std::string> extra = {}) {
+        std::vector<std::string> argv{KESTRUM_CONVERT_PATH, "--print-command",
+                                      "--profile",          profile,
+                                      "--output-folder",    "/out"};
+        argv.insert(argv.end(), extra.begin(), extra.end());
+        argv.emplace_back("/in/my clip.avi");
+        const test::ProgramResult r = test::RunProgram(
+            argv, {"XDG_CONFIG_HOME=" + config_.Path(), "PATH=" + encoders_.Path()});
+        EXPECT_EQ(r.exitStatus, 0) << r.err;
+        return r.out;
+    }
+
+    static constexpr const char* kFullList =
+        " A..... libmp3lame mp3\\n A..... aac aac\\n V..... libx264 h264\\n V..... mpeg4 m\\n";
+    test::TempFolder config_;
+    test::TempFolder encoders_;
+};
+
+TEST_F(PrintAdapted, AddsTheAdaptedLineOnlyWhereArgumentsChange) {
+    FakeEncoder("ffmpeg", "5.1.2", kFullList);
+    EXPECT_EQ(Print("MP3 - MPEG Layer-3 Audio"),
+              "output: /out/my clip.mp3\n"
+              "command: ffmpeg -i \"/in/my clip.avi\" -vn -acodec libmp3lame -ab 128kb -ac 2 "
+              "-ar 44100 \"/out/my clip.mp3\"\n"
+              "adapted: ffmpeg -i \"/in/my clip.avi\" -vn -acodec libmp3lame -b:a 128k -ac 2 "
+              "-ar 44100 \"/out/my clip.mp3\"\n");
+    EXPECT_EQ(Print("WAV - Waveform Audio"),
+              "output: /out/my clip.wav\n"
+              "command: ffmpeg -i \"/in/my clip.avi\" -vn -ac 2 -ar 44100 \"/out/my clip.wav\"\n");
+    EXPECT_EQ(Print("ffmpeg -i %1 -s 320x240 -b 50k -ab 56k %1.mov"),
+              "output: /out/my clip.mov\n"
+              "command: ffmpeg -i \"/in/my clip.avi\" -s 320x240 -b 50k -ab 56k "
+              "\"/out/my clip.mov\"\n"
+              "adapted: ffmpeg -i \"/in/my clip.avi\" -s 320x240 -b:v 50k -b:a 56k -c:v mpeg4 "
+              "\"/out/my clip.mov\"\n");
+}
+
+TEST_F(PrintAdapted, ProbesTheEncoderTheBatchWouldRun) {
+    // The bare name finds an old build on the search path: nothing is adapted.
+    FakeEncoder("ffmpeg", "0.6.1, Copyright", "");
+    const std::string modern = FakeEncoder("modern ffmpeg $1", "6.0", kFullList);
+    const std::string mp3 = "MP3 - MPEG Layer-3 Audio";
+    EXPECT_EQ(Print(mp3).find("adapted:"), std::string::npos);
+
+    const std::string viaPath = Print(mp3, {"--encoder", modern});
+    EXPECT_NE(viaPath.find("command: \"" + modern + "\" -i"), std::string::npos) << viaPath;
+    EXPECT_NE(viaPath.find("adapted: \"" + modern +
+                           "\" -i \"/in/my clip.avi\" -vn -acodec "
+                           "libmp3lame -b:a 128k"),
+              std::string::npos)
+        << viaPath;
+}
+
+TEST_F(PrintAdapted, H264WithoutLibx264IsRefused) {
+    FakeEncoder("ffmpeg", "5.1.2", " A..... aac aac\\n V..... mpeg4 m\\n");
+    const std::string out = Print("H.264 (*.mp4)");
+    EXPECT_EQ(out.substr(out.find('\n', out.find("command:"))),
+              "\nrefused: H.264 (*.mp4) needs the H.264 encoder libx264, which this ffmpeg does "
+              "not have.\n");
+}
+
+}  // namespace
+}  // namespace kestrum
