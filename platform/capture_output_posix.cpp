@@ -19,7 +19,7 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t kMaxCaptured = 4 * 1024 * 1024;
 
 class Pipe {
-  public:
+public:
     Pipe() {
         if (::pipe2(ends_, O_CLOEXEC) != 0) {
             ends_[0] = ends_[1] = -1;
@@ -38,7 +38,7 @@ class Pipe {
     void CloseRead() { Close(ends_[0]); }
     void CloseWrite() { Close(ends_[1]); }
 
-  private:
+private:
     static void Close(int& fd) {
         if (fd >= 0) {
             ::close(fd);

@@ -26,13 +26,13 @@ EncoderCapabilities ReadProbeAnswers(const platform::CapturedOutput& version,
 // counts as an old build, whose arguments run unchanged. Safe to call from
 // several threads.
 class EncoderProbe {
-  public:
+public:
     explicit EncoderProbe(std::chrono::milliseconds timeout = kEncoderProbeTimeout)
         : timeout_(timeout) {}
 
     EncoderCapabilities Probe(const std::string& programPath);
 
-  private:
+private:
     using Key = std::tuple<std::string, std::uintmax_t, std::int64_t>;
 
     EncoderCapabilities Ask(const std::string& programPath) const;

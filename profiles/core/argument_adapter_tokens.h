@@ -16,7 +16,7 @@ using OptionNames = std::initializer_list<std::string_view>;
 // after it. Values never spell option names in practice, so no table of which
 // option takes a value is needed, and unknown options simply stay.
 class ArgumentTokens {
-  public:
+public:
     explicit ArgumentTokens(std::vector<std::string> tokens) : tokens_(std::move(tokens)) {}
 
     const std::vector<std::string>& All() const { return tokens_; }
@@ -40,7 +40,7 @@ class ArgumentTokens {
     // returns where the first one stood (or nothing when none was there).
     std::optional<std::size_t> EraseOptionsWithValue(OptionNames names);
 
-  private:
+private:
     std::vector<std::string> tokens_;
 };
 

@@ -11,7 +11,7 @@ namespace {
 // --print-command against fake encoder programs on a search path of the
 // test's own: "adapted:" shows what a modern build will really run.
 class PrintAdapted : public ::testing::Test {
-  protected:
+protected:
     // A fake encoder answering the probe as `version`, listing `encoders`.
     std::string FakeEncoder(const std::string& name, const std::string& version,
                             const std::string& encoders) {

@@ -69,7 +69,7 @@ TEST(EncoderProbe, ModernOrOldFromTheAnswers) {
 
 // Fake encoder programs: shell scripts that log each run beside themselves.
 class FakeEncoder : public ::testing::Test {
-  protected:
+protected:
     std::string Write(const std::string& name, const std::string& body) {
         const std::string path = folder_ / name;
         test::WriteFile(path, "#!/bin/sh\necho \"$2\" >> \"$0.runs\"\n" + body);

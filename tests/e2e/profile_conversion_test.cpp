@@ -52,7 +52,7 @@ test::Streams ProbeStreams(const std::string& ffprobe, const std::string& file) 
 }
 
 class ProfileConversion : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ffmpeg_ = platform::FindProgram("ffmpeg");
         ffprobe_ = platform::FindProgram("ffprobe");
