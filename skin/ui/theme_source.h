@@ -12,7 +12,7 @@ namespace kestrum {
 class TlumThemeSource : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using QObject::QObject;
 
     // True after a skin was loaded successfully.
@@ -28,7 +28,7 @@ public:
     // Boolean n; false when missing.
     virtual bool Boolean(int n) const = 0;
 
-signals:
+  signals:
     void themeChanged();
 };
 
