@@ -1,16 +1,20 @@
 // kestrum-artwork --out DIR: draws every picture of the program into DIR
 // (resources/images in the source tree; see resources/generate-artwork).
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include "resources/artwork/artwork_manifest.h"
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    // Drawn as the program's tests draw it: with a GUI application, offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
     const qsizetype at = arguments.indexOf("--out");
     QTextStream err(stderr);
     if (at < 0 || at + 1 >= arguments.size()) {
