@@ -1,0 +1,20 @@
+#include "resources/program_pictures.h"
+
+#include <QtGlobal>
+
+// The resource initialiser must be named at global scope.
+static void InitKestrumPicturesResource() {
+    Q_INIT_RESOURCE(kestrum_pictures);
+}
+
+namespace kestrum::pictures {
+
+void InitProgramPictures() {
+    static const bool done = [] {
+        InitKestrumPicturesResource();
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace kestrum::pictures

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace kestrum::pictures {
+
+// The pictures of the windows, all our own (drawn by resources/artwork).
+// Load them with QImage/QPixmap by these names.
+inline constexpr char kMainBanner[] = ":/pictures/MAIN_BANNER";        // 405 x 50 JPEG
+inline constexpr char kAboutBanner[] = ":/pictures/ABOUT_BANNER";      // 360 x 50 JPEG
+inline constexpr char kProgramEmblem[] = ":/pictures/PROGRAM_EMBLEM";  // 32 x 32, alpha
+inline constexpr char kUpdateIcon[] = ":/pictures/UPDATE_ICON";        // 16 x 16, alpha
+// The hover image that opens the Advanced menu: Picture and NoFocusedPicture
+// take kAdvancedIcon, FocusedPicture kAdvancedIconHover (32 x 32, alpha).
+inline constexpr char kAdvancedIcon[] = ":/pictures/ADVANCED_ICON";
+inline constexpr char kAdvancedIconHover[] = ":/pictures/ADVANCED_ICON_HOVER";
+inline constexpr char kConvertPicture[] = ":/pictures/CONVERT_PICTURE";  // 32 x 32, alpha
+// The progress window's own bar picture: 6 x 10, 256-colour palette.
+inline constexpr char kConvertProgressFill[] = ":/pictures/CONVERT_PROGRESS_FILL";
+inline constexpr char kProgramIcon48[] = ":/icons/kestrum-48.png";
+inline constexpr char kProgramIcon256[] = ":/icons/kestrum-256.png";
+
+// Registers the pictures compiled into the UI library. Every loader of ours
+// calls it; call it once yourself before loading a picture by name elsewhere.
+void InitProgramPictures();
+
+}  // namespace kestrum::pictures

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace kestrum::gallery {
+
+// One rendered case: its file name (without ".png") and its pixels.
+struct Shot {
+    QString name;
+    QImage image;
+};
+
+// A group of cases shown together on the contact sheet.
+struct Section {
+    QString title;
+    std::vector<Shot> shots;
+};
+
+// Every control in every style (FromThemeFile has no theme, so it shows as
+// DeepBlue), then the profile menu, the link label and the flat panel.
+std::vector<Section> RenderControls();
+std::vector<Section> RenderMenus();
+
+}  // namespace kestrum::gallery

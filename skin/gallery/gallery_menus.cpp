@@ -1,0 +1,102 @@
+// Opened popup menus: one per style, and the main window's profile menu.
+#include <QApplication>
+
+#include "profiles/core/profile_catalogue.h"
+#include "skin/gallery/gallery_cases.h"
+#include "skin/ui/popup_menu.h"
+
+namespace kestrum::gallery {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The menu opened at the screen's corner, `selected` highlighted.
+QImage Opened(QMenu& menu, QAction* selected) {
+    menu.popup(QPoint(0, 0));
+    QApplication::processEvents();
+    if (selected != nullptr) {
+        menu.setActiveAction(selected);
+    }
+    QApplication::processEvents();
+    const QImage image = menu.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    menu.hide();
+    return image;
+}
+
+Shot StyleMenu(TlumUIStyle style) {
+    TlumPopupMenu menu;
+    menu.SetUIStyle(style);
+    menu.addAction("Open the output folder");
+    QAction* selected = menu.addAction("Convert the selected files");
+    menu.addAction("Stop the conversion")->setEnabled(false);
+    QAction* checked = menu.addAction("&Use another FFmpeg");
+    checked->setCheckable(true);
+    checked->setChecked(true);
+    QAction* home = menu.addAction("&Home Page");
+    menu.setDefaultAction(home);
+    menu.addAction("Popup Profile Menu")->setShortcut(QKeySequence("Ctrl+P"));
+    menu.addSeparator();
+    QMenu* more = menu.addMenu("Apple iPod");
+    more->addAction("iPod Classic - High Quality");
+    return {QString("menu-%1").arg(Text(UIStyleName(style))), Opened(menu, selected)};
+}
+
+// The profile menu as the main window builds it: one submenu per group of
+// the catalogue, a separator and "Manual conversion".
+void BuildProfileMenu(TlumPopupMenu& menu) {
+    menu.SetUIStyle(TlumUIStyle::DeepBlue);
+    menu.SetMenuItemHeight(21);
+    menu.SetSeparatorHeight(5);
+    menu.SetBarWidth(26);
+    menu.SetBarColor(0xCED3D6);
+    menu.SetBarToColor(0xCED3D6);
+    menu.SetColor(0xFFFFFF);
+    menu.SetSeparatorColor(0x848284);
+    menu.SetSelectedBorderColor(0xA04A44);
+    menu.SetSelectedColor(0xA04A44);
+    menu.SetSelectedFontColor(0xFFFFFF);
+    menu.SetFontColor(0x000000);
+    menu.SetBorderColor(0x000000);
+    menu.SetFlatMenu(false);
+    menu.SetFontName("MS Sans Serif");
+    menu.SetFontSize(8);
+    menu.SetUseSystemFont(true);
+    menu.SetAlignment(TPopupAlignment::paCenter);
+    for (const ProfileGroupRow& group : AllProfileGroups()) {
+        QMenu* submenu = menu.addMenu(Text(group.caption));
+        for (const ProfileEntry& profile : ProfilesOfGroup(group)) {
+            submenu->addAction(Text(profile.caption));
+        }
+    }
+    menu.addSeparator();
+    menu.addAction("Manual conversion");
+}
+
+}  // namespace
+
+std::vector<Section> RenderMenus() {
+    Section styles{"Popup menus", {}};
+    for (TlumUIStyle style : kAllUIStyles) {
+        styles.shots.push_back(StyleMenu(style));
+    }
+    Section profiles{"The profile menu and its Apple iPod submenu", {}};
+    TlumPopupMenu menu;
+    BuildProfileMenu(menu);
+    QAction* ipod = nullptr;
+    for (QAction* action : menu.actions()) {
+        if (action->text() == "Apple iPod") {
+            ipod = action;
+        }
+    }
+    profiles.shots.push_back({"menu-profiles", Opened(menu, ipod)});
+    if (ipod != nullptr) {
+        QMenu* submenu = ipod->menu();
+        profiles.shots.push_back(
+            {"menu-profiles-apple-ipod", Opened(*submenu, submenu->actions().value(0))});
+    }
+    return {styles, profiles};
+}
+
+}  // namespace kestrum::gallery

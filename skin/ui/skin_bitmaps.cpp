@@ -1,0 +1,71 @@
+#include "skin/ui/skin_bitmaps.h"
+
+#include <QHash>
+#include <QString>
+
+#include "resources/program_pictures.h"
+#include "skin/core/strip_frame.h"
+#include "skin/core/theme_table.h"
+
+namespace kestrum {
+namespace {
+
+// Every transparent key colour is replaced by a fully transparent pixel.
+QImage WithoutKey(const QImage& image, QRgb key) {
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF)) {
+                line[x] = 0;
+            }
+        }
+    }
+    return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+QImage LoadSkinBitmap(std::string_view name) {
+    if (name.empty()) {
+        return {};
+    }
+    // Decoded once; QImage shares the pixels with every caller.
+    static QHash<QString, QImage> cache;
+    const QString key = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        pictures::InitProgramPictures();
+        QImage image(":/skin/" + key);
+        if (!image.isNull()) {
+            image = image.convertToFormat(QImage::Format_RGB32);
+        }
+        found = cache.insert(key, image);
+    }
+    return found.value();
+}
+
+QImage GetThemeBitmap(TlumUIStyle style, int item) {
+    return LoadSkinBitmap(GetThemeBitmapName(style, item));
+}
+
+QImage CutStripFrame(const QImage& strip, int count, int index) {
+    if (strip.isNull()) {
+        return {};
+    }
+    const PixelRect frame = CutStripFrame(PixelSize{strip.width(), strip.height()}, count, index);
+    if (frame.IsEmpty()) {
+        return {};
+    }
+    return strip.copy(frame.left, frame.top, frame.Width(), frame.Height());
+}
+
+SkinFrame::SkinFrame(const QImage& image)
+    : opaque(image.convertToFormat(QImage::Format_RGB32)), keyed(WithoutKey(image, 0xFF00FF)) {}
+
+const QImage& MenuCheckedImage() {
+    static const QImage image = WithoutKey(LoadSkinBitmap("MENU_CHECKED"), 0xFFFFFF);
+    return image;
+}
+
+}  // namespace kestrum
