@@ -1,7 +1,8 @@
 #include "skin/core/file_theme_names.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "skin/core/skin_file_sk2.h"
 
 namespace kestrum {
 

@@ -1,7 +1,5 @@
 #include "skin/core/skin_file_reader.h"
 
-#include <cctype>
-
 #include "platform/file_system.h"
 #include "skin/core/skin_file_archive.h"
 #include "skin/core/skin_file_temp.h"
@@ -13,17 +11,9 @@ using skinfile::SkinReadOutcome;
 
 namespace {
 
-std::string Key(std::string_view name) {
-    std::string key(name);
-    for (char& c : key) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return key;
-}
-
 template <typename Map>
 const typename Map::mapped_type* Find(const Map& map, std::string_view name) {
-    const auto it = map.find(Key(name));
+    const auto it = map.find(skinfile::NameKey(name));
     return it != map.end() ? &it->second : nullptr;
 }
 
@@ -68,7 +58,7 @@ SkinReadOutcome Tsk2SkinFileReader::ReadData(const skinfile::Sk2Input& input) {
 
 void Tsk2SkinFileReader::Store(skinfile::Sk2Record record) {
     directory_.push_back({record.name, record.kind, record.data.size()});
-    std::string key = Key(record.name);
+    std::string key = skinfile::NameKey(record.name);
     switch (record.kind) {
         case Sk2Kind::Bitmap:
             bitmaps_.try_emplace(std::move(key), std::move(record.data));

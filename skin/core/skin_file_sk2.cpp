@@ -1,5 +1,6 @@
 #include "skin/core/skin_file_sk2.h"
 
+#include <cctype>
 #include <cstring>
 #include <unordered_set>
 
@@ -41,6 +42,14 @@ std::string RecordName(const char* record) {
 }
 
 }  // namespace
+
+std::string NameKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
 
 bool Sk2Bytes::ReadAt(std::uint64_t offset, std::size_t size, char* out) const {
     if (!Fits(offset, size, bytes_.size())) {

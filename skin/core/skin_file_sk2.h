@@ -30,6 +30,10 @@ class Sk2Bytes : public Sk2Input {
     std::string_view bytes_;
 };
 
+// Entry names compare without regard to (ASCII) case: two names are the same
+// when their keys are equal.
+std::string NameKey(std::string_view name);
+
 // One directory entry with its data: the raw bytes of a bitmap file or a
 // string, 4 bytes of an integer, 1 byte of a boolean.
 struct Sk2Record {

@@ -17,6 +17,24 @@ int Descriptor(std::intptr_t handle) {
     return static_cast<int>(handle);
 }
 
+// Repeats a positioned read or write, given the bytes done so far, until all
+// `size` bytes are through.
+template <typename Transfer>
+bool Whole(std::size_t size, Transfer transfer) {
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = transfer(done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string TemporaryFolder() {
@@ -54,18 +72,14 @@ TemporaryDataFile::~TemporaryDataFile() {
 }
 
 bool TemporaryDataFile::Append(const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::pwrite(Descriptor(handle_), data, size, static_cast<off_t>(size_));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        size_ += static_cast<std::uint64_t>(n);
+    const int fd = Descriptor(handle_);
+    const auto at = static_cast<off_t>(size_);
+    if (!Whole(size, [&](std::size_t done) {
+            return ::pwrite(fd, data + done, size - done, at + static_cast<off_t>(done));
+        })) {
+        return false;
     }
+    size_ += size;
     return true;
 }
 
@@ -73,19 +87,11 @@ bool TemporaryDataFile::ReadAt(std::uint64_t offset, std::size_t size, char* out
     if (offset > size_ || size > size_ - offset) {
         return false;
     }
-    while (size > 0) {
-        const ssize_t n = ::pread(Descriptor(handle_), out, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        out += n;
-        size -= static_cast<std::size_t>(n);
-        offset += static_cast<std::uint64_t>(n);
-    }
-    return true;
+    const int fd = Descriptor(handle_);
+    const auto at = static_cast<off_t>(offset);
+    return Whole(size, [&](std::size_t done) {
+        return ::pread(fd, out + done, size - done, at + static_cast<off_t>(done));
+    });
 }
 
 }  // namespace kestrum::skinfile

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "skin/core/skin_file_sk2.h"
@@ -20,8 +19,5 @@ struct FolderContent {
 // integers, its boolean names take booleans, every other name a string.
 // Records come out in a fixed order: table names first, in table order.
 FolderContent ReadSkinFolder(const std::string& folder);
-
-// The records of one values text; `source` names it in error messages.
-FolderContent ParseValues(std::string_view text, const std::string& source);
 
 }  // namespace kestrum::skinpack

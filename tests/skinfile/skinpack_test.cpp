@@ -6,6 +6,7 @@
 #include "skin/core/skin_file_reader.h"
 #include "skin/core/skin_file_sk2_build.h"
 #include "skin/skinpack/skin_folder.h"
+#include "skin/skinpack/skin_values.h"
 #include "skin_test_files.h"
 #include "support/run_program.h"
 #include "support/temp_folder.h"
