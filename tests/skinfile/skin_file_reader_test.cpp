@@ -128,6 +128,21 @@ TEST_F(SkinFileReading, DamagedAndForeignFiles) {
     EXPECT_EQ(reader_.Read(files_ / "missing.skin", ""), SkinReadOutcome::FileMissing);
 }
 
+TEST_F(SkinFileReading, HostileDataEntriesInsideAGoodArchive) {
+    std::string looping = skinfile::BuildSk2(kSkin);
+    // Point the last entry's record back at the first: the chain loops.
+    const std::size_t lastRecord = 24 + (kSkin.size() - 1) * skinfile::kRecordSize;
+    looping.replace(lastRecord + skinfile::kNextRecordAt, 4, std::string("\x18\0\0\0", 4));
+    ASSERT_EQ(ReadBytes(test::SkinFileBytesOfData(looping)), SkinReadOutcome::Loaded);
+    EXPECT_EQ(reader_.WalkEnd(), skinfile::Sk2WalkEnd::RepeatedRecord);
+    EXPECT_EQ(reader_.Directory().size(), kSkin.size());
+
+    std::string hugeHeader = skinfile::BuildSk2(kSkin);
+    hugeHeader.replace(skinfile::kHeaderLengthAt, 4, "\xff\xff\xff\x7f");
+    EXPECT_EQ(ReadBytes(test::SkinFileBytesOfData(hugeHeader)), SkinReadOutcome::BadData);
+    EXPECT_TRUE(temporary_.IsEmpty());
+}
+
 // Deflated zeros: a small file that unpacks to far more than a skin may hold.
 class DeflateBomb : public SkinFileReading {
   protected:
