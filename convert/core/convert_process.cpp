@@ -29,6 +29,8 @@ void TConvertProcess::Start() {
     std::erase_if(retired_, [](const auto& worker) { return worker->Finished(); });
     Progress.ProgressSeen = false;
     encoderSucceeded_ = false;
+    stdOutLines_ = LineJoiner();
+    stdErrLines_ = LineJoiner();
 
     // The encoder would overwrite the file it reads; no answer makes that right.
     if (OutputIsInput(InputFile, OutputFile)) {
@@ -99,14 +101,15 @@ void TConvertProcess::EndJob(std::uint32_t exitCode) {
 }
 
 void TConvertProcess::ReadStdOut() {
-    ReadPipe(Job->StdOutRead, texts::kStdOutPipeRead);
+    ReadPipe(Job->StdOutRead, stdOutLines_, texts::kStdOutPipeRead);
 }
 
 void TConvertProcess::ReadStdErr() {
-    ReadPipe(Job->StdErrRead, texts::kStdErrPipeRead);
+    ReadPipe(Job->StdErrRead, stdErrLines_, texts::kStdErrPipeRead);
 }
 
-void TConvertProcess::ReadPipe(platform::NativeHandle pipe, std::string_view failureText) {
+void TConvertProcess::ReadPipe(platform::NativeHandle pipe, LineJoiner& lines,
+                               std::string_view failureText) {
     std::string chunk(Job->BytesAvailable, '\0');
     std::uint32_t done = 0;
     if (!platform::ReadPipe(pipe, chunk.data(), Job->BytesAvailable, done)) {
@@ -116,7 +119,14 @@ void TConvertProcess::ReadPipe(platform::NativeHandle pipe, std::string_view fai
         RaiseLastError(failureText);
     }
     chunk.resize(done);
-    for (TProcessInfo& notice : ParseOutput(chunk, Progress, ProgressClockNow())) {
+    ParseAndPost(lines.Take(chunk));
+}
+
+void TConvertProcess::ParseAndPost(std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    for (TProcessInfo& notice : ParseOutput(text, Progress, ProgressClockNow())) {
         if (NotifyWindow != nullptr) {
             NotifyWindow->Post(std::make_unique<TProcessInfo>(std::move(notice)));
         }
@@ -127,6 +137,9 @@ void TConvertProcess::ProcessFinished() {
     RetireThread();
     const platform::ChildExit exit = platform::CollectChild(Job->ChildProcess);
     encoderSucceeded_ = exit.exited && exit.code == 0;
+    // A last line without a break (say, the encoder's final word) still counts.
+    ParseAndPost(stdOutLines_.Flush());
+    ParseAndPost(stdErrLines_.Flush());
     ClosePipes();
     PostFinished(FinishStatus::Done);
 }

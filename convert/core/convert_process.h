@@ -8,6 +8,7 @@
 
 #include "convert/core/convert_job.h"
 #include "convert/core/convert_thread.h"
+#include "convert/core/line_joiner.h"
 #include "convert/core/main_thread_dispatcher.h"
 #include "convert/core/notice_sink.h"
 #include "convert/core/process_info.h"
@@ -65,7 +66,8 @@ class TConvertProcess {
     void ClosePipes();
     [[noreturn]] void RaiseLastError(std::string_view message);
     void StartEncoder(bool overwrite);
-    void ReadPipe(platform::NativeHandle pipe, std::string_view failureText);
+    void ReadPipe(platform::NativeHandle pipe, LineJoiner& lines, std::string_view failureText);
+    void ParseAndPost(std::string_view text);
     void EndJob(std::uint32_t exitCode);
     void RetireThread();
 
@@ -77,6 +79,8 @@ class TConvertProcess {
     std::vector<std::unique_ptr<TConvertThread>> retired_;
     // The encoder ended on its own with exit status 0.
     bool encoderSucceeded_ = false;
+    LineJoiner stdOutLines_;
+    LineJoiner stdErrLines_;
 };
 
 }  // namespace kestrum

@@ -61,6 +61,12 @@ TEST(ConvertProcess, FinishNoticeSaysWhetherTheFileWasConverted) {
          "some",
          {20}},
         {"standard input at its end at once", "stdin\n" + progress, "some", {50}},
+        // The encoder writes a line in pieces; reads in between must not cut it.
+        {"lines written in pieces",
+         "err Duration: \nsleep 50\nerr 00:00:10.00, start: 0\\n\nerr time=\nsleep 50\n"
+         "err 4.00 bitrate=1\\r\nerr time=8.00\n",
+         "some",
+         {40, 80}},
     };
     for (const VerdictCase& c : cases) {
         SCOPED_TRACE(c.name);
