@@ -87,7 +87,7 @@ void ConvertBatch::Stop() {
 }
 
 std::string ConvertBatch::FinalMessage() const {
-    return FailedFiles_.empty() ? std::string() : FailedFiles_ + std::string(texts::kFilesFailed);
+    return failedFiles_.empty() ? std::string() : failedFiles_ + std::string(texts::kFilesFailed);
 }
 
 BatchJob ConvertBatch::CurrentJob() const {
@@ -97,7 +97,7 @@ BatchJob ConvertBatch::CurrentJob() const {
 }
 
 void ConvertBatch::CountFailed() {
-    FailedFiles_ += ExtractFileName(Files[static_cast<std::size_t>(FileIndex)]) + ", ";
+    failedFiles_ += ExtractFileName(Files[static_cast<std::size_t>(FileIndex)]) + ", ";
 }
 
 }  // namespace kestrum

@@ -56,7 +56,7 @@ class ConvertBatch {
 
     BatchState State() const { return state_; }
     // The failed inputs' names, each followed by ", ".
-    const std::string& FailedFiles() const { return FailedFiles_; }
+    const std::string& FailedFiles() const { return failedFiles_; }
     // FailedFiles + "file conversion failed.", or empty when none failed.
     std::string FinalMessage() const;
 
@@ -73,7 +73,7 @@ class ConvertBatch {
     int FileIndex = 0;
     std::string OutputExt;
     std::string Arguments;
-    std::string FailedFiles_;
+    std::string failedFiles_;
     BatchChoices choices_;
     BatchState state_ = BatchState::Running;
 };

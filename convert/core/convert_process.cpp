@@ -50,7 +50,7 @@ void TConvertProcess::Start() {
         }
         overwrite = true;
     }
-    Job = std::make_shared<ConvertJob>(dispatcher_);
+    job_ = std::make_shared<ConvertJob>(dispatcher_);
     try {
         CreatePipes();
         StartEncoder(overwrite);
@@ -67,16 +67,16 @@ void TConvertProcess::StartEncoder(bool overwrite) {
         NotUseAnotherFFmpeg ? platform::FindProgram(std::string(kEncoderBareName)) : AnotherFFmpeg;
     Progress.TotalSeconds = 0;
     if (!platform::StartChildProcess(BuildArgv(pieces, program),
-                                     {Job->StdInRead, Job->StdOutWrite, Job->StdErrWrite},
-                                     Job->ChildProcess)) {
+                                     {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite},
+                                     job_->ChildProcess)) {
         RaiseLastError(texts::kProcessCreationFailed);
     }
     // The child has its own copies now. Nothing is ever written to its
     // standard input, so closing our end at once lets it read end of file
     // instead of waiting for an answer ("Overwrite? [y/N]") that never comes.
-    Job->CloseRunnerEnds();
+    job_->CloseRunnerEnds();
     try {
-        Thread = std::make_unique<TConvertThread>(*this, Job);
+        Thread = std::make_unique<TConvertThread>(*this, job_);
     } catch (const std::system_error& e) {
         platform::SetLastSystemError(e.code().value());
         RaiseLastError(texts::kProcessCreationFailed);
@@ -93,26 +93,26 @@ void TConvertProcess::Stop(std::uint32_t exitCode) {
 
 void TConvertProcess::EndJob(std::uint32_t exitCode) {
     RetireThread();
-    if (Job) {
-        Job->Calls.Cancel();
-        platform::TerminateChild(Job->ChildProcess, exitCode);
+    if (job_) {
+        job_->Calls.Cancel();
+        platform::TerminateChild(job_->ChildProcess, exitCode);
         ClosePipes();
     }
 }
 
 void TConvertProcess::ReadStdOut() {
-    ReadPipe(Job->StdOutRead, stdOutLines_, texts::kStdOutPipeRead);
+    ReadPipe(job_->StdOutRead, stdOutLines_, texts::kStdOutPipeRead);
 }
 
 void TConvertProcess::ReadStdErr() {
-    ReadPipe(Job->StdErrRead, stdErrLines_, texts::kStdErrPipeRead);
+    ReadPipe(job_->StdErrRead, stdErrLines_, texts::kStdErrPipeRead);
 }
 
 void TConvertProcess::ReadPipe(platform::NativeHandle pipe, LineJoiner& lines,
                                std::string_view failureText) {
-    std::string chunk(Job->BytesAvailable, '\0');
+    std::string chunk(job_->BytesAvailable, '\0');
     std::uint32_t done = 0;
-    if (!platform::ReadPipe(pipe, chunk.data(), Job->BytesAvailable, done)) {
+    if (!platform::ReadPipe(pipe, chunk.data(), job_->BytesAvailable, done)) {
         const int error = platform::LastSystemError();
         RetireThread();
         platform::SetLastSystemError(error);
@@ -135,7 +135,7 @@ void TConvertProcess::ParseAndPost(std::string_view text) {
 
 void TConvertProcess::ProcessFinished() {
     RetireThread();
-    const platform::ChildExit exit = platform::CollectChild(Job->ChildProcess);
+    const platform::ChildExit exit = platform::CollectChild(job_->ChildProcess);
     encoderSucceeded_ = exit.exited && exit.code == 0;
     // A last line without a break (say, the encoder's final word) still counts.
     ParseAndPost(stdOutLines_.Flush());
@@ -164,26 +164,26 @@ void TConvertProcess::CreatePipes() {
     if (!platform::CreatePipe(in)) {
         RaiseLastError(texts::kStdInPipeCreation);
     }
-    Job->StdInRead = in.read;
-    Job->StdInWrite = in.write;
+    job_->StdInRead = in.read;
+    job_->StdInWrite = in.write;
     if (!platform::CreatePipe(out)) {
         RaiseLastError(texts::kStdOutPipeCreation);
     }
-    Job->StdOutRead = out.read;
-    Job->StdOutWrite = out.write;
+    job_->StdOutRead = out.read;
+    job_->StdOutWrite = out.write;
     if (!platform::CreatePipe(err)) {
         RaiseLastError(texts::kStdErrPipeCreation);
     }
-    Job->StdErrRead = err.read;
-    Job->StdErrWrite = err.write;
+    job_->StdErrRead = err.read;
+    job_->StdErrWrite = err.write;
 }
 
 // Lets go of the job's pipes and child. The ends only we use close here; the
 // worker's ends and the child go when the worker lets go too (ConvertJob).
 void TConvertProcess::ClosePipes() {
-    if (Job) {
-        Job->CloseRunnerEnds();
-        Job.reset();
+    if (job_) {
+        job_->CloseRunnerEnds();
+        job_.reset();
     }
 }
 
@@ -200,7 +200,7 @@ void TConvertProcess::RetireThread() {
 }
 
 std::uint32_t TConvertProcess::ChildProcessId() const {
-    return Job ? Job->ChildProcess.processId : 0;
+    return job_ ? job_->ChildProcess.processId : 0;
 }
 
 }  // namespace kestrum

@@ -73,7 +73,7 @@ class TConvertProcess {
 
     MainThreadDispatcher& dispatcher_;
     UserPrompts& prompts_;
-    std::shared_ptr<ConvertJob> Job;
+    std::shared_ptr<ConvertJob> job_;
     std::unique_ptr<TConvertThread> Thread;
     // Workers whose job is over, joined once they have left their loop.
     std::vector<std::unique_ptr<TConvertThread>> retired_;
