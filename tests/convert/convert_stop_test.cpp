@@ -10,10 +10,20 @@ namespace {
 
 using namespace test;
 
-// An encoder that reports its pid and a grandchild's, then does `then`.
-std::string Reporting(const EngineHarness& h, const std::string& then) {
-    return "ignore-signals\npid " + h.Path("pid") + "\ngrandchild " + h.Path("grandchild") +
-           "\nerr   Duration: 00:01:40.00\\n\n" + then;
+struct Started {
+    pid_t encoder = 0;
+    pid_t grandchild = 0;
+};
+
+// Starts an encoder, deaf to polite signals, that reports its pid and a
+// grandchild's, then does `then`.
+Started StartReporting(EngineHarness& h, const std::string& then) {
+    h.StartScript("job", "ignore-signals\npid " + h.Path("pid") + "\ngrandchild " +
+                             h.Path("grandchild") + "\nerr   Duration: 00:01:40.00\\n\n" + then);
+    Started started{PidFromFile(h.Path("pid")), PidFromFile(h.Path("grandchild"))};
+    EXPECT_NE(started.encoder, 0);
+    EXPECT_NE(started.grandchild, 0);
+    return started;
 }
 
 struct StopCase {
@@ -27,62 +37,46 @@ const StopCase kStopCases[] = {
     {"while flooding", "flood 1000000000\n"},
 };
 
-// Stop kills the encoder and its group at once, posts no finish notice, and
-// the worker lets go of the child so nothing is left behind, not even a zombie.
+// Stop kills the encoder and its group at once and posts no finish notice;
+// the worker then lets go of the child, so nothing is left behind, not even a
+// zombie. Destroying the runner does the same before its destructor returns,
+// and leaves no worker to touch the runner.
 TEST(ConvertStop, EndsTheJobWithoutANoticeAndLeavesNothingBehind) {
     for (const StopCase& c : kStopCases) {
-        SCOPED_TRACE(c.name);
-        EngineHarness h;
-        h.StartScript("job", Reporting(h, c.then));
-        const pid_t pid = PidFromFile(h.Path("pid"));
-        const pid_t grandchild = PidFromFile(h.Path("grandchild"));
-        ASSERT_NE(pid, 0);
-        ASSERT_NE(grandchild, 0);
-        h.PumpFor(100ms);
-
-        h.process->Stop(0);
-        const int postedAtStop = h.calls.posted.load();
-        EXPECT_FALSE(h.process->Running);
-        EXPECT_EQ(h.process->ChildProcessId(), 0U);
-        h.process->Stop(0);  // a second Stop finds nothing to do
-
-        EXPECT_TRUE(Eventually([&] { return !ProcessExists(pid); })) << "collected";
-        EXPECT_TRUE(Eventually([&] { return !ProcessRunning(grandchild); }));
-        h.PumpFor(300ms);
-        EXPECT_EQ(h.Finish(), nullptr);
-        // A worker past its last look at the job may still post one call;
-        // it finds the job stopped.
-        EXPECT_LE(h.calls.posted.load(), postedAtStop + 1);
+        for (const bool destroy : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (destroy ? ", runner destroyed" : ", Stop"));
+            EngineHarness h;
+            const auto [pid, grandchild] = StartReporting(h, c.then);
+            h.PumpFor(100ms);
+            if (destroy) {
+                h.process.reset();
+                EXPECT_FALSE(ProcessExists(pid));
+            } else {
+                h.process->Stop(0);
+                EXPECT_FALSE(h.process->Running);
+                EXPECT_EQ(h.process->ChildProcessId(), 0U);
+                h.process->Stop(0);  // a second Stop finds nothing to do
+                EXPECT_TRUE(Eventually([&] { return !ProcessExists(pid); })) << "collected";
+            }
+            const int postedAtEnd = h.calls.posted.load();
+            EXPECT_TRUE(Eventually([&] { return !ProcessRunning(grandchild); }));
+            h.PumpFor(300ms);  // what the worker queued finds nothing to do
+            EXPECT_EQ(h.Finish(), nullptr);
+            // A worker past its last look at the job may still post one call.
+            EXPECT_LE(h.calls.posted.load(), postedAtEnd + 1);
+        }
     }
 }
 
-TEST(ConvertStop, StopWhenNotRunningDoesNothing) {
+// The window's close after a normal end finds nothing to stop.
+TEST(ConvertStop, StopAfterTheEndDoesNothing) {
     EngineHarness h;
     h.StartScript("job", "exit 0\n");
     ASSERT_TRUE(h.PumpUntilFinished());
-    h.process->Stop(0);  // the window's close after a normal end
-    EXPECT_FALSE(h.process->Running);
-    h.process->Running = false;
     h.process->Stop(0);
-}
-
-// Destroying the runner while its encoder runs ends everything before the
-// destructor returns: the child and its group are gone and collected, and no
-// worker is left to touch the runner.
-TEST(ConvertStop, DestroyingTheRunnerEndsTheRunningJob) {
-    for (const StopCase& c : kStopCases) {
-        SCOPED_TRACE(c.name);
-        EngineHarness h;
-        h.StartScript("job", Reporting(h, c.then));
-        const pid_t pid = PidFromFile(h.Path("pid"));
-        const pid_t grandchild = PidFromFile(h.Path("grandchild"));
-        h.PumpFor(50ms);
-        h.process.reset();
-        EXPECT_FALSE(ProcessExists(pid));
-        EXPECT_TRUE(Eventually([&] { return !ProcessRunning(grandchild); }));
-        h.PumpFor(100ms);  // operations queued by the worker find nothing to do
-        EXPECT_EQ(h.Finish(), nullptr);
-    }
+    EXPECT_FALSE(h.process->Running);
+    h.PumpFor(50ms);
+    EXPECT_EQ(h.notices.size(), 1U);
 }
 
 // A stopped job's worker may be waiting for the main thread to read: the Stop
