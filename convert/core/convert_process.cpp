@@ -20,7 +20,6 @@ TConvertProcess::TConvertProcess(MainThreadDispatcher& dispatcher, UserPrompts& 
 TConvertProcess::~TConvertProcess() {
     Running = false;
     EndJob(0);
-    Thread.reset();
     retired_.clear();  // each waits for its worker to leave
 }
 
@@ -43,6 +42,9 @@ void TConvertProcess::Start() {
                                OutputFile + std::string(texts::kOverwriteQuestion))) {
             PostFinished(FinishStatus::Done);
             return;
+        }
+        if (!Running) {
+            return;  // stopped while the question was open: the batch is over
         }
         if (IsFileInUse(OutputFile)) {
             PostFinished(FinishStatus::OutputInUse);

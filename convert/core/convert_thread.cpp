@@ -40,7 +40,8 @@ void TConvertThread::Execute() {
             }
         }
     } catch (...) {
-        error_ = std::current_exception();
+        // A failed read ends the worker; the runner has already let it go
+        // and nobody waits for its outcome.
     }
     // Let go of the job here, on this thread: when the runner let go first,
     // this closes the pipes and collects a stopped child now, not whenever

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <atomic>
-#include <exception>
 #include <memory>
 #include <thread>
 
@@ -30,8 +29,6 @@ class TConvertThread {
     // nothing to read.
     void Terminate() { terminated_.store(true); }
     bool Finished() const { return finished_.load(); }
-    // The error that ended the body, if one did; nobody needs to read it.
-    std::exception_ptr FatalError() const { return Finished() ? error_ : nullptr; }
 
   private:
     void Execute();
@@ -46,7 +43,6 @@ class TConvertThread {
     platform::WatchedPipe watched_[2];
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
-    std::exception_ptr error_;
     std::thread thread_;  // last: starts once everything above is ready
 };
 

@@ -125,6 +125,19 @@ TEST(ConvertProcess, ExistingOutputIsAskedAbout) {
     }
 }
 
+// The question is modal: the user may press Stop while it is open.
+TEST(ConvertProcess, StopWhileTheQuestionIsOpenStartsNothing) {
+    EngineHarness h;
+    h.Prepare("job", std::string("pid ") + h.Path("pid") + "\n");
+    WriteFile(h.process->OutputFile, "old");
+    h.prompts.whileAsking = [&] { h.process->Stop(0); };
+    h.process->Start();
+    h.PumpFor(200ms);
+    EXPECT_TRUE(h.notices.empty());
+    EXPECT_EQ(h.calls.posted.load(), 0);
+    EXPECT_EQ(PidFromFile(h.Path("pid"), 0ms), 0);
+}
+
 TEST(ConvertProcess, NoQuestionAndNoOverwriteOptionForANewOutput) {
     EngineHarness h;
     h.StartScript("job", std::string("args ") + h.Path("args") + "\n");
