@@ -1,8 +1,5 @@
 #include "cli/batch_settings.h"
 
-#include "app/core/string_table.h"
-#include "platform/file_system.h"
-
 namespace kestrum::cli {
 
 BatchSettings ResolveBatchSettings(const Options& options, const Settings& saved) {
@@ -20,14 +17,13 @@ BatchSettings ResolveBatchSettings(const Options& options, const Settings& saved
     return batch;
 }
 
+BatchChoices ChoicesOf(const BatchSettings& batch) {
+    return {batch.sameAsInput, batch.outputFolder, batch.profile, batch.notUseAnotherFFmpeg,
+            batch.anotherFFmpeg};
+}
+
 std::optional<std::string> CheckProfileAndEncoder(const BatchSettings& batch) {
-    if (batch.profile.empty()) {
-        return std::string(texts::kChooseProfile);
-    }
-    if (!batch.notUseAnotherFFmpeg && !platform::FileExists(batch.anotherFFmpeg)) {
-        return batch.anotherFFmpeg + ". " + std::string(texts::kEncoderMissing);
-    }
-    return std::nullopt;
+    return ProfileOrEncoderProblem(ChoicesOf(batch));
 }
 
 }  // namespace kestrum::cli

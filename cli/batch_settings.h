@@ -5,6 +5,7 @@
 
 #include "app/core/settings_store.h"
 #include "cli/cli_options.h"
+#include "convert/core/batch_checks.h"
 
 namespace kestrum::cli {
 
@@ -20,6 +21,9 @@ struct BatchSettings {
 // --output-folder on its own means "into this folder", whatever the saved
 // "same as the input file" says; --encoder selects another encoder copy.
 BatchSettings ResolveBatchSettings(const Options& options, const Settings& saved);
+
+// The same, as the engine's batch takes them.
+BatchChoices ChoicesOf(const BatchSettings& batch);
 
 // The profile and encoder checks of a batch, with the program's texts; the
 // message when the batch cannot start.

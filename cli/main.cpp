@@ -23,8 +23,7 @@ int main(int argc, char* argv[]) {
         case Mode::PrintCommand:
             return PrintCommands(*parsed.options);
         case Mode::Convert:
-            break;
+            return ConvertFiles(*parsed.options);
     }
-    WriteLine(stderr, "kestrum-convert: converting comes with the engine; use --print-command");
     return 2;
 }

@@ -7,5 +7,6 @@ namespace kestrum::cli {
 // Each returns the program's exit status.
 int ListProfiles();
 int PrintCommands(const Options& options);
+int ConvertFiles(const Options& options);
 
 }  // namespace kestrum::cli

@@ -1,7 +1,8 @@
 #include "cli/terminal.h"
 
+#include <poll.h>
 #include <unistd.h>
-#include <iostream>
+#include <cerrno>
 #include <string>
 
 namespace kestrum::cli {
@@ -10,13 +11,38 @@ bool StandardInputIsTerminal() {
     return ::isatty(STDIN_FILENO) == 1;
 }
 
-bool AskYesNo(std::string_view question) {
+bool StandardOutputIsTerminal() {
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
+bool AskYesNo(std::string_view question, int cancel) {
     WriteText(stderr, question);
     WriteText(stderr, " [y/n] ");
     std::fflush(stderr);
+    // Byte by byte from the descriptor, with no buffer that could swallow
+    // what follows the answer, and a wait that a stop signal can end.
     std::string answer;
-    if (!std::getline(std::cin, answer)) {
-        return false;
+    while (true) {
+        pollfd fds[2] = {{STDIN_FILENO, POLLIN, 0}, {cancel, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (fds[1].revents != 0) {
+            WriteText(stderr, "\n");
+            return false;
+        }
+        char c = 0;
+        const ssize_t got = ::read(STDIN_FILENO, &c, 1);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0 || c == '\n') {
+            break;
+        }
+        answer.push_back(c);
     }
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }

@@ -16,8 +16,11 @@ inline void WriteLine(std::FILE* stream, std::string_view text) {
 }
 
 bool StandardInputIsTerminal();
+bool StandardOutputIsTerminal();
 
 // Asks a yes/no question on the terminal; true for an answer starting with y.
-bool AskYesNo(std::string_view question);
+// The answer counts as no at the end of input, or as soon as `cancel` (a
+// descriptor, -1 for none) becomes readable.
+bool AskYesNo(std::string_view question, int cancel = -1);
 
 }  // namespace kestrum::cli

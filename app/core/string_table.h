@@ -18,6 +18,13 @@ inline constexpr std::string_view kCheckManualParameters =
     "Please check the insertion of parameters!";
 inline constexpr std::string_view kFilesFailed = "file conversion failed.";
 
+// The encoder runner's failures; the system's error code follows directly.
+inline constexpr std::string_view kStdInPipeCreation = "Error on STDIN pipe creation : ";
+inline constexpr std::string_view kStdOutPipeCreation = "Error on STDOUT pipe creation : ";
+inline constexpr std::string_view kStdErrPipeCreation = "Error on STDERR pipe creation : ";
+inline constexpr std::string_view kStdOutPipeRead = "Error reading STDOUT pipe : ";
+inline constexpr std::string_view kStdErrPipeRead = "Error reading STDERR pipe : ";
+
 // Our own addition: an output that would overwrite its own input.
 inline constexpr std::string_view kOutputIsInput =
     " is the input file itself, convert process failed!";

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrum {
 
@@ -11,7 +12,7 @@ inline constexpr std::uint32_t WM_CONVERT_STATUS = 0x1702;
 // One notice from the engine. Progress: Percent 1..100 with the elapsed and
 // estimated total times as "mm:ss". Finish: Percent 1000, ElapsedText "some"
 // when the job counts as converted, empty when it failed; Status says why an
-// early end happened.
+// early end happened (a FinishStatus).
 struct TProcessInfo {
     std::int32_t Percent = 0;
     std::string ElapsedText;
@@ -21,9 +22,15 @@ struct TProcessInfo {
 
 inline constexpr std::int32_t kFinishPercent = 1000;
 
-// Finish statuses.
-inline constexpr std::int32_t kStatusDone = 0;           // ended, or overwrite declined
-inline constexpr std::int32_t kStatusOutputInUse = 2;    // output locked or read-only
-inline constexpr std::int32_t kStatusOutputIsInput = 3;  // output would overwrite the input
+// Why a job ended, as a finish notice's Status carries it.
+enum class FinishStatus : std::int32_t {
+    Done = 0,           // the encoder ended, or the user kept the existing output
+    OutputInUse = 2,    // the output exists and is locked or read-only: nothing ran
+    OutputIsInput = 3,  // the output would overwrite its own input: nothing ran
+};
+
+// What the user is told about a finished job; empty when there is nothing to tell.
+std::string FinishMessage(FinishStatus status, std::string_view inputFile,
+                          std::string_view outputFile);
 
 }  // namespace kestrum

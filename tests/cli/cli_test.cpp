@@ -2,35 +2,13 @@
 
 #include <sys/stat.h>
 
-#include "support/run_program.h"
-#include "support/temp_folder.h"
+#include "cli/kestrum_convert_fixture.h"
 
 namespace kestrum {
 namespace {
 
+using test::KestrumConvert;
 using test::ProgramResult;
-using test::TempFolder;
-
-// Runs kestrum-convert with its settings in a folder of the test's own.
-class KestrumConvert : public ::testing::Test {
-protected:
-    ProgramResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
-        arguments.insert(arguments.begin(), KESTRUM_CONVERT_PATH);
-        return test::RunProgram(arguments, {"XDG_CONFIG_HOME=" + config_.Path()}, input);
-    }
-    void SaveSettings(const std::string& options) {
-        const std::string folder = config_.Path() + "Kestrum/Video Converter/";
-        ::mkdir((config_.Path() + "Kestrum").c_str(), 0700);
-        ::mkdir(folder.c_str(), 0700);
-        test::WriteFile(folder + "settings.ini", "[Options]\r\n" + options);
-    }
-    std::string SettingsFile() const {
-        return config_.Path() + "Kestrum/Video Converter/settings.ini";
-    }
-
-    TempFolder config_;
-    TempFolder files_;
-};
 
 TEST_F(KestrumConvert, ListsTheCatalogueByteForByte) {
     const ProgramResult r = Run({"--list-profiles"});

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,8 +13,34 @@ extern char** environ;
 
 namespace kestrum::test {
 
-ProgramResult RunProgram(const std::vector<std::string>& argv,
-                         const std::vector<std::string>& extraEnv, const std::string& input) {
+namespace {
+
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extraEnv) {
+    std::vector<std::string> environment;
+    for (char** e = environ; *e != nullptr; ++e) {
+        environment.emplace_back(*e);
+    }
+    for (const std::string& extra : extraEnv) {
+        const std::string name = extra.substr(0, extra.find('=') + 1);
+        std::erase_if(environment, [&](const std::string& e) { return e.starts_with(name); });
+        environment.push_back(extra);
+    }
+    return environment;
+}
+
+std::vector<char*> Pointers(const std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (const std::string& s : strings) {
+        pointers.push_back(const_cast<char*>(s.c_str()));
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(const std::vector<std::string>& argv,
+                               const std::vector<std::string>& extraEnv) {
     int in[2], out[2], err[2];
     if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
         ::pipe2(err, O_CLOEXEC) != 0) {
@@ -24,45 +51,44 @@ ProgramResult RunProgram(const std::vector<std::string>& argv,
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-
-    std::vector<std::string> environment;
-    for (char** e = environ; *e != nullptr; ++e) {
-        environment.emplace_back(*e);
-    }
-    for (const std::string& extra : extraEnv) {
-        const std::string name = extra.substr(0, extra.find('=') + 1);
-        std::erase_if(environment, [&](const std::string& e) { return e.starts_with(name); });
-        environment.push_back(extra);
-    }
-    std::vector<char*> args, envp;
-    for (const std::string& a : argv) {
-        args.push_back(const_cast<char*>(a.c_str()));
-    }
-    args.push_back(nullptr);
-    for (const std::string& e : environment) {
-        envp.push_back(const_cast<char*>(e.c_str()));
-    }
-    envp.push_back(nullptr);
-
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
+    const std::vector<std::string> environment = EnvironmentWith(extraEnv);
+    std::vector<char*> args = Pointers(argv);
+    std::vector<char*> envp = Pointers(environment);
+    const int spawned = ::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(in[0]);
     ::close(out[1]);
     ::close(err[1]);
+    in_ = in[1];
+    out_ = out[0];
+    err_ = err[0];
     if (spawned != 0) {
-        ::close(in[1]);
-        ::close(out[0]);
-        ::close(err[0]);
+        ::close(in_);
+        ::close(out_);
+        ::close(err_);
         throw std::runtime_error("cannot start " + argv[0]);
     }
-    if (!input.empty()) {
-        [[maybe_unused]] const ssize_t written = ::write(in[1], input.data(), input.size());
+}
+
+RunningProgram::~RunningProgram() {
+    if (pid_ != 0) {
+        ::kill(pid_, SIGKILL);
+        Finish();
     }
-    ::close(in[1]);
+}
+
+void RunningProgram::Signal(int signal) const {
+    ::kill(pid_, signal);
+}
+
+ProgramResult RunningProgram::Finish(const std::string& input) {
+    if (!input.empty()) {
+        [[maybe_unused]] const ssize_t written = ::write(in_, input.data(), input.size());
+    }
+    ::close(in_);
 
     ProgramResult result;
-    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
     std::string* sinks[2] = {&result.out, &result.err};
     int open = 2;
     while (open > 0) {
@@ -84,10 +110,16 @@ ProgramResult RunProgram(const std::vector<std::string>& argv,
         }
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
+    pid_ = 0;
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+ProgramResult RunProgram(const std::vector<std::string>& argv,
+                         const std::vector<std::string>& extraEnv, const std::string& input) {
+    return RunningProgram(argv, extraEnv).Finish(input);
 }
 
 }  // namespace kestrum::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/types.h>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,32 @@ struct ProgramResult {
     std::string err;
 };
 
-// Runs a program without a shell, with extra "NAME=value" environment entries
-// and the given standard input, and collects both outputs.
+// A program started without a shell, with extra "NAME=value" environment
+// entries, running while the test goes on.
+class RunningProgram {
+public:
+    RunningProgram(const std::vector<std::string>& argv,
+                   const std::vector<std::string>& extraEnv = {});
+    // Kills and collects the program when Finish was not called.
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    pid_t Pid() const { return pid_; }
+    void Signal(int signal) const;
+
+    // Writes `input` to its standard input and closes it, then collects both
+    // outputs until the program ends.
+    ProgramResult Finish(const std::string& input = {});
+
+private:
+    pid_t pid_ = 0;
+    int in_ = -1;
+    int out_ = -1;
+    int err_ = -1;
+};
+
+// Runs a program to its end (see RunningProgram).
 ProgramResult RunProgram(const std::vector<std::string>& argv,
                          const std::vector<std::string>& extraEnv = {},
                          const std::string& input = {});

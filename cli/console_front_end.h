@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "cli/cli_options.h"
+#include "convert/core/convert_batch.h"
+#include "convert/core/user_prompts.h"
+
+namespace kestrum::cli {
+
+// kestrum-convert's side of a batch: questions on the terminal (or answered by
+// the options when there is no terminal), messages on standard error, and the
+// progress on standard output: a live line per file on a terminal, plain
+// lines otherwise.
+class ConsoleFrontEnd final : public UserPrompts, public BatchView {
+public:
+    // `cancel`: a descriptor that ends a pending question when readable.
+    ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder, int cancel);
+
+    bool AskYesNo(Question question, std::string_view text) override;
+    void ShowInformation(std::string_view text) override;
+    void ShowError(std::string_view text) override;
+
+    void JobStarted(const BatchJob& job) override;
+    void JobProgress(const BatchJob& job, const TProcessInfo& notice) override;
+    void JobFinished(const BatchJob& job, bool converted) override;
+    void BatchFinished() override {}
+
+private:
+    void DrawLiveLine(const BatchJob& job, int percent, std::string_view elapsed,
+                      std::string_view estimated);
+    void EndLiveLine();
+    void Message(std::string_view text);
+
+    OverwriteAnswer overwrite_;
+    std::string outputFolder_;
+    int cancel_;
+    bool askTerminal_;
+    bool liveProgress_;
+    bool lineOpen_ = false;
+};
+
+}  // namespace kestrum::cli

@@ -1,0 +1,24 @@
+#include "convert/core/convert_job.h"
+
+namespace kestrum {
+
+ConvertJob::~ConvertJob() {
+    // A child still held here was stopped (or never got its worker): make sure
+    // it is gone before collecting it, so that this never waits on an encoder.
+    if (platform::IsHeld(ChildProcess)) {
+        platform::TerminateChild(ChildProcess, 0);
+        platform::CollectChild(ChildProcess);
+    }
+    CloseRunnerEnds();
+    platform::CloseNativeHandle(StdOutRead);
+    platform::CloseNativeHandle(StdErrRead);
+}
+
+void ConvertJob::CloseRunnerEnds() {
+    platform::CloseNativeHandle(StdInRead);
+    platform::CloseNativeHandle(StdInWrite);
+    platform::CloseNativeHandle(StdOutWrite);
+    platform::CloseNativeHandle(StdErrWrite);
+}
+
+}  // namespace kestrum

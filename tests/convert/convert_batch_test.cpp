@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "convert/core/convert_batch.h"
+#include "convert/engine_harness.h"
+#include "platform/file_system.h"
+#include "support/process_probe.h"
+
+namespace kestrum {
+namespace {
+
+using namespace test;
+
+// Records what a progress window would show, as text.
+class RecordingView final : public BatchView {
+public:
+    void JobStarted(const BatchJob& job) override { Add(job, "started " + job.OutputName); }
+    void JobProgress(const BatchJob& job, const TProcessInfo& notice) override {
+        Add(job, std::to_string(notice.Percent) + "%");
+    }
+    void JobFinished(const BatchJob& job, bool converted) override {
+        Add(job, converted ? "converted " + job.OutputName : "failed " + job.InputName);
+    }
+    void BatchFinished() override { events.push_back("end"); }
+
+    std::vector<std::string> events;
+
+private:
+    void Add(const BatchJob& job, const std::string& what) {
+        events.push_back(std::to_string(job.Number) + "/" + std::to_string(job.Count) + " " + what);
+    }
+};
+
+constexpr const char* kConverts = "err Duration: 00:00:10.00\\n\nerr time=5.00\\n\n";
+constexpr const char* kFails = "err Duration: 00:00:10.00\\n\nerr time=5.00\\n\nexit 1\n";
+
+// A batch on the harness's runner; the inputs are test encoder scripts.
+class BatchTest : public ::testing::Test {
+protected:
+    BatchTest() {
+        choices.OutputFolder = h.folder.Path() + "out";
+        platform::ForceDirectories(choices.OutputFolder);
+        choices.Profile = "WAV - Waveform Audio";
+        choices.NotUseAnotherFFmpeg = false;
+        choices.AnotherFFmpeg = KESTRUM_FAKE_ENCODER;
+    }
+
+    std::string Input(const std::string& name, const std::string& script) {
+        return h.Script(name, script);
+    }
+
+    ConvertBatch& Begin(std::vector<std::string> files) {
+        batch = std::make_unique<ConvertBatch>(*h.process, sink, h.prompts, view, std::move(files),
+                                               choices);
+        batch->Begin();
+        return *batch;
+    }
+
+    bool PumpUntilOver() {
+        const auto deadline = MainThreadQueue::Clock::now() + 20s;
+        while (batch->State() == BatchState::Running) {
+            if (!h.queue.WaitAndRun(deadline)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    EngineHarness h;
+    BatchChoices choices;
+    RecordingView view;
+    std::unique_ptr<ConvertBatch> batch;
+    DispatchedNoticeSink sink{h.queue, [this](std::unique_ptr<TProcessInfo> notice) {
+                                  batch->HandleNotice(std::move(notice));
+                              }};
+};
+
+TEST_F(BatchTest, ConvertsEachFileInTurnAndListsTheFailedOnes) {
+    const std::string declined = Input("c.avi", kConverts);
+    WriteFile(choices.OutputFolder + "/c.wav", "old");
+    h.prompts.answer = false;
+    Begin({Input("a.avi", kConverts), Input("b.avi", kFails), declined});
+    ASSERT_TRUE(PumpUntilOver());
+
+    EXPECT_EQ(batch->State(), BatchState::Finished);
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"1/3 started a.wav", "1/3 50%", "1/3 converted a.wav",
+                                        "2/3 started b.wav", "2/3 50%", "2/3 failed b.avi",
+                                        "3/3 started c.wav", "3/3 failed c.avi", "end"}));
+    EXPECT_EQ(batch->FailedFiles(), "b.avi, c.avi, ");
+    EXPECT_EQ(batch->FinalMessage(), "b.avi, c.avi, file conversion failed.");
+    EXPECT_TRUE(h.prompts.shown.empty());
+}
+
+TEST_F(BatchTest, AllConvertedLeavesNoFinalMessage) {
+    choices.SameAsInput = true;
+    choices.OutputFolder = "/no/such/folder";
+    Begin({Input("a.avi", kConverts)});
+    ASSERT_TRUE(PumpUntilOver());
+    EXPECT_EQ(view.events[0], "1/1 started a.wav");
+    EXPECT_EQ(h.process->OutputFile, h.folder.Path() + "a.wav");
+    EXPECT_EQ(batch->FinalMessage(), "");
+}
+
+TEST_F(BatchTest, FilesThatCannotRunAreShownAndCountedAndTheBatchGoesOn) {
+    const std::string locked = Input("locked.avi", kConverts);
+    WriteFile(choices.OutputFolder + "/locked.wav", "old");
+    ::chmod((choices.OutputFolder + "/locked.wav").c_str(), 0444);
+    Begin({locked, Input("b.avi", kConverts)});
+    ASSERT_TRUE(PumpUntilOver());
+    EXPECT_EQ(h.prompts.shown,
+              std::vector<std::string>{choices.OutputFolder + "/locked.wav may be used, convert "
+                                                              "process failed!"});
+
+    // An encoder that cannot start: its error is shown, the file fails.
+    const std::string encoder = h.Script("encoder", "");
+    ::chmod(encoder.c_str(), 0644);
+    choices.AnotherFFmpeg = encoder;
+    h.prompts.shown.clear();
+    view.events.clear();
+    Begin({Input("x.avi", kConverts), Input("y.avi", kConverts)});
+    ASSERT_TRUE(PumpUntilOver());
+    EXPECT_EQ(h.prompts.shown,
+              (std::vector<std::string>{"Error while creating convert process!13",
+                                        "Error while creating convert process!13"}));
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"1/2 failed x.avi", "2/2 failed y.avi", "end"}));
+    EXPECT_EQ(batch->FinalMessage(), "x.avi, y.avi, file conversion failed.");
+}
+
+TEST_F(BatchTest, StopEndsTheBatchWithoutListingTheStoppedFiles) {
+    Begin({Input("a.avi", kConverts), Input("b.avi", "sleep 30000\n"), Input("c.avi", kConverts)});
+    ASSERT_TRUE(Eventually([&] {
+        h.queue.RunPending();
+        return view.events.size() == 4;  // a started, 50%, converted; b started
+    }));
+    batch->Stop();
+    EXPECT_EQ(batch->State(), BatchState::Stopped);
+    EXPECT_FALSE(h.process->Running);
+    h.PumpFor(200ms);
+    EXPECT_EQ(view.events.back(), "2/3 started b.wav");
+    EXPECT_EQ(batch->FinalMessage(), "");
+}
+
+struct CheckCase {
+    const char* name;
+    bool sameAsInput;
+    const char* folder;  // under the test's folder; "" for an empty text
+    const char* profile;
+    const char* encoder;  // "" for the bare name
+    bool answer;
+    BatchCheck result;
+    bool asked;
+    const char* shown;
+};
+
+TEST(BatchChecks, RunInOrderWithTheSystemsTexts) {
+    const std::string missingEncoder = "/no/ffmpeg.exe";
+    const CheckCase cases[] = {
+        {"all fine", false, "present", "WAV - Waveform Audio", "", true, BatchCheck::Ready, false,
+         ""},
+        {"beside the inputs: folder not looked at", true, "missing", "WAV - Waveform Audio", "",
+         false, BatchCheck::Ready, false, ""},
+        {"missing folder declined", false, "missing", "WAV - Waveform Audio", "", false,
+         BatchCheck::FolderDeclined, true, ""},
+        {"missing folder created", false, "new/deep", "WAV - Waveform Audio", "", true,
+         BatchCheck::Ready, true, ""},
+        {"empty folder text", false, "", "WAV - Waveform Audio", "", true,
+         BatchCheck::FolderNotCreated, true, ""},
+        {"folder first, then the profile", false, "later", "", "", true, BatchCheck::NoProfile,
+         true, "Please choose the output format!"},
+        {"other encoder missing", false, "present", "WAV - Waveform Audio", "/no/ffmpeg.exe", true,
+         BatchCheck::EncoderMissing, false, "/no/ffmpeg.exe. This FFmpeg.exe file does not exist."},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        platform::ForceDirectories(folder / "present");
+        ScriptedPrompts prompts;
+        prompts.answer = c.answer;
+        const std::string outputFolder = c.folder[0] == '\0' ? "" : folder / c.folder;
+        const BatchChoices choices{c.sameAsInput, outputFolder, c.profile, c.encoder[0] == '\0',
+                                   c.encoder};
+        EXPECT_EQ(CheckBeforeBatch(choices, prompts), c.result);
+        ASSERT_EQ(prompts.asked.size(), c.asked ? 1U : 0U);
+        if (c.asked) {
+            EXPECT_EQ(prompts.asked[0].first, Question::CreateOutputFolder);
+            EXPECT_EQ(prompts.asked[0].second,
+                      outputFolder +
+                          ", the output directory does not exist.\r\ncreates a new directory?");
+            EXPECT_EQ(platform::DirectoryExists(outputFolder), c.answer && outputFolder.size() > 0);
+        }
+        EXPECT_EQ(prompts.shown.empty() ? "" : prompts.shown[0], std::string(c.shown));
+    }
+}
+
+}  // namespace
+}  // namespace kestrum

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "convert/core/convert_process.h"
+#include "convert/core/dispatched_notice_sink.h"
+#include "convert/core/main_thread_queue.h"
+#include "support/temp_folder.h"
+
+namespace kestrum::test {
+
+using namespace std::chrono_literals;
+
+// Counts the worker's calls into the main thread on their way to the queue.
+class CountingDispatcher final : public MainThreadDispatcher {
+public:
+    explicit CountingDispatcher(MainThreadDispatcher& target) : target_(target) {}
+    void Post(std::function<void()> op) override {
+        ++posted;
+        target_.Post(std::move(op));
+    }
+    std::atomic<int> posted{0};
+
+private:
+    MainThreadDispatcher& target_;
+};
+
+// Answers questions from a script and records everything shown.
+class ScriptedPrompts final : public UserPrompts {
+public:
+    bool AskYesNo(Question question, std::string_view text) override {
+        asked.push_back({question, std::string(text)});
+        if (whileAsking) {
+            whileAsking();
+        }
+        return answer;
+    }
+    void ShowInformation(std::string_view text) override { shown.emplace_back(text); }
+    void ShowError(std::string_view text) override { shown.emplace_back(text); }
+
+    bool answer = true;
+    std::function<void()> whileAsking;  // what the user does meanwhile
+    std::vector<std::pair<Question, std::string>> asked;
+    std::vector<std::string> shown;
+};
+
+// One runner on a queue that the test's thread services, with the test
+// encoder playing scripts from files in a temporary folder.
+class EngineHarness {
+public:
+    EngineHarness();
+
+    // A script file for the test encoder.
+    std::string Script(const std::string& name, const std::string& lines);
+    // Fills the job for the test encoder playing `script` (written as
+    // "<name>.txt"), writing `<name>.out`.
+    void Prepare(const std::string& name, const std::string& script);
+    // Prepare, then Start.
+    void StartScript(const std::string& name, const std::string& script);
+
+    // Services the queue until a finish notice came; false after `timeout`.
+    bool PumpUntilFinished(std::chrono::milliseconds timeout = 20s);
+    void PumpFor(std::chrono::milliseconds time);
+
+    std::vector<TProcessInfo> Progress() const;
+    const TProcessInfo* Finish() const;
+    std::string Path(const std::string& name) const { return folder / name; }
+
+    TempFolder folder;
+    MainThreadQueue queue;
+    CountingDispatcher calls{queue};
+    ScriptedPrompts prompts;
+    std::vector<TProcessInfo> notices;
+    DispatchedNoticeSink sink{
+        queue, [this](std::unique_ptr<TProcessInfo> notice) { notices.push_back(*notice); }};
+    std::unique_ptr<TConvertProcess> process;
+};
+
+}  // namespace kestrum::test

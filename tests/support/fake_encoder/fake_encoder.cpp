@@ -1,0 +1,207 @@
+// A stand-in for the encoder: called the way the runner calls ffmpeg
+// ([-y] -i INPUT ARGUMENTS... OUTPUT), it plays the script in INPUT, one
+// command a line:
+//   out TEXT / err TEXT   one write of TEXT to stdout / stderr; \n \r \0 \\ escaped
+//   repeat N MS TEXT      N writes of TEXT to stderr, MS milliseconds apart
+//   flood BYTES           BYTES of filler lines to stderr, 64 KiB a write
+//   timed N MS FILE       N position lines "time=i.00" to stderr, MS apart; the
+//                         CLOCK_MONOTONIC time of each write (ns) into FILE at the end
+//   sleep MS              sleep
+//   exit CODE             end with that status (the script's end: status 0)
+//   crash                 die by SIGABRT
+//   ignore-signals        ignore SIGINT, SIGTERM and SIGHUP
+//   stdin                 read standard input to its end, then write "stdin closed"
+//   pid FILE              write "pid pgid" into FILE
+//   fds FILE              write the open descriptors, one a line, into FILE
+//   args FILE             write the arguments, one a line, into FILE
+//   grandchild FILE       start a process that writes its pid into FILE and sleeps
+//   touch                 create the output file
+// Files are written under a temporary name and renamed, so a reader polling
+// for them sees them whole.
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+void Sleep(long ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n <= 0) {
+            std::_Exit(3);  // the runner has gone
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+void WriteFileWhole(const std::string& path, const std::string& content) {
+    const std::string temporary = path + ".part";
+    std::ofstream(temporary, std::ios::binary) << content;
+    std::rename(temporary.c_str(), path.c_str());
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out.push_back(text[i]);
+            continue;
+        }
+        const char c = text[++i];
+        out.push_back(c == 'n' ? '\n' : c == 'r' ? '\r' : c == '0' ? '\0' : c);
+    }
+    return out;
+}
+
+long long MonotonicNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+std::string OpenDescriptors() {
+    std::string list;
+    DIR* dir = ::opendir("/proc/self/fd");
+    const int own = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != own) {
+            list += std::string(entry->d_name) + "\n";
+        }
+    }
+    ::closedir(dir);
+    return list;
+}
+
+void StartGrandchild(const std::string& pidFile) {
+    if (::fork() == 0) {
+        WriteFileWhole(pidFile, std::to_string(::getpid()));
+        Sleep(60000);
+        std::_Exit(0);
+    }
+}
+
+void Timed(int count, long ms, const std::string& file) {
+    std::string stamps;
+    for (int i = 1; i <= count; ++i) {
+        Sleep(ms);
+        stamps += std::to_string(MonotonicNanoseconds()) + "\n";
+        WriteAll(2, "frame= 1 fps=0 q=0 size=0kB time=" + std::to_string(i) + ".00 bitrate=0\n");
+    }
+    WriteFileWhole(file, stamps);
+}
+
+// Runs one script line; returns false when the script ends here.
+bool Run(const std::string& line, const std::vector<std::string>& args, int& status) {
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    std::string rest;
+    std::getline(words >> std::ws, rest);
+    std::istringstream values(rest);
+    if (command == "out" || command == "err") {
+        WriteAll(command == "out" ? 1 : 2, Unescape(rest));
+    } else if (command == "repeat") {
+        int count = 0;
+        long ms = 0;
+        values >> count >> ms;
+        std::string text;
+        std::getline(values >> std::ws, text);
+        for (int i = 0; i < count; ++i) {
+            WriteAll(2, Unescape(text));
+            Sleep(ms);
+        }
+    } else if (command == "flood") {
+        long long bytes = std::atoll(rest.c_str());
+        std::string block;
+        while (block.size() < 65536) {
+            block += "frame=  100 fps= 25 q=2.0 size=    1024kB bitrate= 999.9kbits/s speed=1x\n";
+        }
+        for (; bytes > 0; bytes -= static_cast<long long>(block.size())) {
+            WriteAll(2, bytes >= static_cast<long long>(block.size())
+                            ? block
+                            : block.substr(0, static_cast<std::size_t>(bytes)));
+        }
+    } else if (command == "timed") {
+        int count = 0;
+        long ms = 0;
+        std::string file;
+        values >> count >> ms >> file;
+        Timed(count, ms, file);
+    } else if (command == "sleep") {
+        Sleep(std::atol(rest.c_str()));
+    } else if (command == "exit") {
+        status = std::atoi(rest.c_str());
+        return false;
+    } else if (command == "crash") {
+        std::abort();
+    } else if (command == "ignore-signals") {
+        for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+            ::signal(s, SIG_IGN);
+        }
+    } else if (command == "stdin") {
+        char buffer[256];
+        while (::read(0, buffer, sizeof buffer) > 0) {
+        }
+        WriteAll(2, "stdin closed\n");
+    } else if (command == "pid") {
+        WriteFileWhole(rest, std::to_string(::getpid()) + " " + std::to_string(::getpgrp()));
+    } else if (command == "fds") {
+        WriteFileWhole(rest, OpenDescriptors());
+    } else if (command == "args") {
+        std::string list;
+        for (const std::string& arg : args) {
+            list += arg + "\n";
+        }
+        WriteFileWhole(rest, list);
+    } else if (command == "grandchild") {
+        StartGrandchild(rest);
+    } else if (command == "touch") {
+        std::ofstream(args.back()) << "output";
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv, argv + argc);
+    std::string script;
+    for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == "-i") {
+            script = args[i + 1];
+        }
+    }
+    std::vector<std::string> lines;
+    {
+        // Read whole and closed before it runs: "fds" must see only 0, 1 and 2.
+        std::ifstream in(script);
+        if (!in) {
+            WriteAll(2, script + ": No such file or directory\n");
+            return 1;
+        }
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+    }
+    int status = 0;
+    for (const std::string& line : lines) {
+        if (!Run(line, args, status)) {
+            break;
+        }
+    }
+    return status;
+}
