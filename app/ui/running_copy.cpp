@@ -1,0 +1,102 @@
+#include "app/ui/running_copy.h"
+
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QThread>
+#include <QtEndian>
+
+#include "app/ui/qt_text.h"
+
+namespace kestrum {
+namespace {
+
+// A message on the wire: message number, wParam, lParam, each 32 bits,
+// little-endian.
+constexpr int kMessageSize = 12;
+
+QByteArray EncodeMessage(std::uint32_t message) {
+    QByteArray bytes(kMessageSize, '\0');
+    qToLittleEndian<std::uint32_t>(message, bytes.data());
+    return bytes;
+}
+
+bool IsActivateMessage(const QByteArray& bytes) {
+    return bytes.size() == kMessageSize &&
+           qFromLittleEndian<std::uint32_t>(bytes.constData()) == WM_ACTIVATE_INSTANCE &&
+           qFromLittleEndian<std::uint32_t>(bytes.constData() + 4) == 0 &&
+           qFromLittleEndian<std::uint32_t>(bytes.constData() + 8) == 0;
+}
+
+}  // namespace
+
+RunningCopy::RunningCopy(std::optional<RunningCopyPlace> place) : place_(std::move(place)) {
+    if (place_) {
+        lock_ = std::make_unique<QLockFile>(ToQString(place_->lockFile));
+        // Held for the whole run: only a dead holder makes the lock stale.
+        lock_->setStaleLockTime(0);
+    }
+    connect(&server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server_.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Receive(socket); });
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            Receive(socket);
+        }
+    });
+}
+
+RunningCopy::~RunningCopy() {
+    server_.close();
+}
+
+StartRole RunningCopy::Start(std::chrono::milliseconds patience) {
+    if (!lock_) {
+        return StartRole::Unguarded;
+    }
+    const QDeadlineTimer deadline(patience);
+    for (;;) {
+        if (lock_->tryLock(0)) {
+            Listen();
+            return StartRole::FirstCopy;
+        }
+        if (WakeRunningCopy()) {
+            return StartRole::WokeRunningCopy;
+        }
+        if (deadline.hasExpired()) {
+            return StartRole::Unguarded;
+        }
+        QThread::msleep(50);
+    }
+}
+
+void RunningCopy::Listen() {
+    const QString name = ToQString(place_->serverName);
+    // Only the holder of the lock gets here, so a socket left behind is stale.
+    QLocalServer::removeServer(name);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    server_.listen(name);
+}
+
+bool RunningCopy::WakeRunningCopy() {
+    QLocalSocket socket;
+    socket.connectToServer(ToQString(place_->serverName));
+    if (!socket.waitForConnected(250)) {
+        return false;
+    }
+    socket.write(EncodeMessage(WM_ACTIVATE_INSTANCE));
+    const bool sent = socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void RunningCopy::Receive(QLocalSocket* socket) {
+    if (socket->bytesAvailable() < kMessageSize) {
+        return;
+    }
+    const QByteArray message = socket->read(kMessageSize);
+    socket->disconnectFromServer();
+    if (IsActivateMessage(message)) {
+        emit ActivateInstance();
+    }
+}
+
+}  // namespace kestrum

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "app/core/running_copy_place.h"
+
+namespace kestrum {
+
+// The message a second copy sends to wake the running one; both of its
+// parameters are 0.
+inline constexpr std::uint32_t WM_ACTIVATE_INSTANCE = 0x1703;
+
+// What start-up found.
+enum class StartRole {
+    FirstCopy,        // this copy holds the place and answers later copies
+    WokeRunningCopy,  // another copy runs and has been woken: end at once
+    Unguarded,        // nobody answered, or there is no private place: run anyway
+};
+
+// The one running copy per user and desktop session. The first copy wins
+// the lock file (a lock left by a copy that died counts as free), removes a
+// socket such a copy may have left, and listens on the local server; a later
+// copy, finding the lock held, connects (retrying while the first is still
+// starting) and sends WM_ACTIVATE_INSTANCE.
+class RunningCopy : public QObject {
+    Q_OBJECT
+
+public:
+    explicit RunningCopy(std::optional<RunningCopyPlace> place = FindRunningCopyPlace());
+    ~RunningCopy() override;
+
+    StartRole Start(std::chrono::milliseconds patience = std::chrono::seconds(3));
+
+signals:
+    // A later copy asked this one to come to the front.
+    void ActivateInstance();
+
+private:
+    void Listen();
+    bool WakeRunningCopy();
+    void Receive(class QLocalSocket* socket);
+
+    std::optional<RunningCopyPlace> place_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer server_;
+};
+
+}  // namespace kestrum
