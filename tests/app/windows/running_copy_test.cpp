@@ -1,0 +1,169 @@
+// One running copy per user and desktop session, with real processes of the
+// program: this test process plays the first copy where it has to be watched.
+#include <signal.h>
+#include <unistd.h>
+
+#include <QLocalSocket>
+#include <QTest>
+#include <filesystem>
+#include <optional>
+
+#include "app/ui/main_window.h"
+#include "app/ui/running_copy.h"
+#include "support/process_probe.h"
+#include "support/run_program.h"
+#include "windows_test_support.h"
+
+namespace kestrum {
+namespace {
+
+using test::Eventually;
+using test::ProcessRunning;
+using test::ProgramResult;
+using test::RunningProgram;
+using test::TempFolder;
+using test::WindowsTest;
+
+// The copies meet in a runtime folder of this test, in a session of its own;
+// the program's copies inherit the environment.
+class RunningCopyTest : public WindowsTest {
+protected:
+    RunningCopyTest() {
+        for (const char* name : kSessionVariables) {
+            if (const char* value = std::getenv(name); value != nullptr) {
+                saved_.emplace_back(name, value);
+            }
+            ::unsetenv(name);
+        }
+        const std::string runtime = runtime_.Path().substr(0, runtime_.Path().size() - 1);
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        place_ = *FindRunningCopyPlace();
+    }
+    ~RunningCopyTest() override {
+        for (const char* name : kSessionVariables) {
+            ::unsetenv(name);
+        }
+        for (const auto& [name, value] : saved_) {
+            ::setenv(name.c_str(), value.c_str(), 1);
+        }
+    }
+
+    // Runs the event loop until `condition` holds (at most 10 s).
+    static bool Until(const std::function<bool()>& condition) {
+        return Eventually([&] {
+            QApplication::processEvents();
+            return condition();
+        });
+    }
+
+    // A later copy of the program, with settings of its own to show that it
+    // never reads them; its exit status once it has ended.
+    ProgramResult StartSecondCopy() {
+        RunningProgram second({KESTRUM_PROGRAM}, {"XDG_CONFIG_HOME=" + secondConfig_.Path()});
+        EXPECT_TRUE(Until([&] { return !ProcessRunning(second.Pid()); }))
+            << "the second copy keeps running";
+        return second.Finish();
+    }
+
+    bool SecondCopyReadSettings() const {
+        return std::filesystem::exists(secondConfig_.Path() + "Kestrum");
+    }
+
+    static constexpr const char* kSessionVariables[] = {"XDG_RUNTIME_DIR", "XDG_SESSION_ID",
+                                                        "WAYLAND_DISPLAY", "DISPLAY"};
+    TempFolder runtime_;
+    TempFolder secondConfig_;
+    RunningCopyPlace place_;
+
+private:
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+TEST_F(RunningCopyTest, ASecondCopyWakesTheFirstAndEndsWithoutAWindow) {
+    RunningCopy first;
+    ASSERT_EQ(first.Start(), StartRole::FirstCopy);
+    TfrmMain window;
+    QObject::connect(&first, &RunningCopy::ActivateInstance, &window, &TfrmMain::ActivateInstance);
+    int woken = 0;
+    QObject::connect(&first, &RunningCopy::ActivateInstance, [&] { ++woken; });
+    window.showMinimized();
+    window.hide();
+
+    const ProgramResult second = StartSecondCopy();
+    EXPECT_EQ(second.exitStatus, 0) << second.err;
+    EXPECT_FALSE(SecondCopyReadSettings());
+    ASSERT_TRUE(Until([&] { return woken == 1; }));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+TEST_F(RunningCopyTest, TwoCopiesStartedTogetherLeaveOneRunning) {
+    RunningProgram a({KESTRUM_PROGRAM});
+    RunningProgram b({KESTRUM_PROGRAM});
+    ASSERT_TRUE(Eventually([&] { return !ProcessRunning(a.Pid()) || !ProcessRunning(b.Pid()); }));
+    RunningProgram& ended = ProcessRunning(a.Pid()) ? b : a;
+    RunningProgram& running = ProcessRunning(a.Pid()) ? a : b;
+    EXPECT_EQ(ended.Finish().exitStatus, 0);
+    ::usleep(500 * 1000);
+    EXPECT_TRUE(ProcessRunning(running.Pid())) << "the first copy stays";
+    running.Signal(SIGTERM);
+    running.Finish();
+}
+
+TEST_F(RunningCopyTest, TheLockAndSocketOfAKilledCopyAreTakenOver) {
+    {
+        RunningProgram killed({KESTRUM_PROGRAM});
+        ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(place_.serverName); }));
+        killed.Signal(SIGKILL);
+        killed.Finish();
+    }
+    ASSERT_TRUE(std::filesystem::exists(place_.lockFile)) << "left behind";
+    ASSERT_TRUE(std::filesystem::exists(place_.serverName)) << "left behind";
+
+    RunningCopy first;
+    ASSERT_EQ(first.Start(), StartRole::FirstCopy);
+    int woken = 0;
+    QObject::connect(&first, &RunningCopy::ActivateInstance, [&] { ++woken; });
+    const ProgramResult second = StartSecondCopy();
+    EXPECT_EQ(second.exitStatus, 0) << second.err;
+    EXPECT_FALSE(SecondCopyReadSettings());
+    EXPECT_TRUE(Until([&] { return woken == 1; }));
+}
+
+TEST_F(RunningCopyTest, OnlyTheWakeUpMessageWakesTheFirstCopy) {
+    RunningCopy first;
+    ASSERT_EQ(first.Start(), StartRole::FirstCopy);
+    int woken = 0;
+    QObject::connect(&first, &RunningCopy::ActivateInstance, [&] { ++woken; });
+    const QByteArray messages[] = {
+        QByteArray::fromHex("021700000000000000000000"),  // another message number
+        QByteArray::fromHex("031700000100000000000000"),  // a parameter not 0
+        QByteArray::fromHex("0317"),                      // cut short
+        QByteArray::fromHex("031700000000000000000000"),  // WM_ACTIVATE_INSTANCE
+    };
+    for (const QByteArray& message : messages) {
+        QLocalSocket socket;
+        socket.connectToServer(QString::fromStdString(place_.serverName));
+        ASSERT_TRUE(socket.waitForConnected(1000));
+        socket.write(message);
+        socket.waitForBytesWritten(1000);
+        socket.disconnectFromServer();
+        QTest::qWait(50);
+    }
+    EXPECT_TRUE(Until([&] { return woken == 1; }));
+    QTest::qWait(100);
+    EXPECT_EQ(woken, 1);
+}
+
+TEST_F(RunningCopyTest, WithNobodyAnsweringOrNoPlaceTheProgramRunsAnyway) {
+    QLockFile heldBySilentCopy(QString::fromStdString(place_.lockFile));
+    ASSERT_TRUE(heldBySilentCopy.tryLock(0));
+    RunningCopy later;
+    EXPECT_EQ(later.Start(std::chrono::milliseconds(200)), StartRole::Unguarded);
+    RunningCopy placeless(std::nullopt);
+    EXPECT_EQ(placeless.Start(), StartRole::Unguarded);
+}
+
+}  // namespace
+}  // namespace kestrum

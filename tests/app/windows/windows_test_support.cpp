@@ -1,0 +1,48 @@
+#include "windows_test_support.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+
+namespace kestrum::test {
+
+WindowsTest::WindowsTest() {
+    if (const char* old = std::getenv("XDG_CONFIG_HOME"); old != nullptr) {
+        savedConfigHome_ = old;
+    }
+    ::setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
+}
+
+WindowsTest::~WindowsTest() {
+    if (savedConfigHome_) {
+        ::setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+}
+
+void WindowsTest::StoreSettings(const std::string& content) {
+    std::filesystem::create_directories(SettingsFolder());
+    WriteFile(SettingsFile(), content);
+}
+
+void WhenModalOpens(const std::function<void(QDialog&)>& action) {
+    auto* timer = new QTimer(QApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, [timer, action, waited = 0]() mutable {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr && ++waited < 500) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no modal dialog opened";
+            return;
+        }
+        action(*dialog);
+    });
+    timer->start(10);
+}
+
+}  // namespace kestrum::test

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/ui/dialog_service.h"
+#include "app/ui/shell_service.h"
+#include "support/temp_folder.h"
+
+namespace kestrum::test {
+
+// Every message box and chooser, recorded and answered from the test.
+class FakeDialogs : public DialogService {
+public:
+    struct MessageRecord {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    struct FolderRecord {
+        QString caption;
+        QString initialFolder;
+    };
+
+    FakeDialogs() : previous_(ReplaceDialogs(this)) {}
+    ~FakeDialogs() override { ReplaceDialogs(previous_); }
+
+    MessageAnswer Message(QWidget*, const QString& text, MessageIcon icon,
+                          MessageButtons buttons) override {
+        messages.push_back({text, icon, buttons});
+        return buttons == MessageButtons::YesNo ? answerYes ? MessageAnswer::Yes : MessageAnswer::No
+                                                : MessageAnswer::Ok;
+    }
+    std::optional<QString> ChooseFolder(QWidget*, const QString& caption,
+                                        const QString& initialFolder) override {
+        folders.push_back({caption, initialFolder});
+        return folderAnswer;
+    }
+    QStringList ChooseFiles(QWidget*, const FileChooserRequest& request) override {
+        files.push_back(request);
+        return filesAnswer;
+    }
+
+    std::vector<MessageRecord> messages;
+    std::vector<FolderRecord> folders;
+    std::vector<FileChooserRequest> files;
+    bool answerYes = true;
+    std::optional<QString> folderAnswer;
+    QStringList filesAnswer;
+
+private:
+    DialogService* previous_;
+};
+
+class FakeShell : public ShellService {
+public:
+    FakeShell() : previous_(ReplaceShell(this)) {}
+    ~FakeShell() override { ReplaceShell(previous_); }
+    void Open(const QString& target) override { opened.append(target); }
+    QStringList opened;
+
+private:
+    ShellService* previous_;
+};
+
+// Each test with settings of its own (XDG_CONFIG_HOME in a fresh folder) and
+// the dialog and shell services replaced.
+class WindowsTest : public ::testing::Test {
+protected:
+    WindowsTest();
+    ~WindowsTest() override;
+
+    // The settings folder and file the program uses in this test.
+    std::string SettingsFolder() const { return home_.Path() + "Kestrum/Video Converter/"; }
+    std::string SettingsFile() const { return SettingsFolder() + "settings.ini"; }
+    // Writes settings.ini before the window is made.
+    void StoreSettings(const std::string& content);
+
+    TempFolder home_;
+    TempFolder work_;  // folders and files a test needs
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+
+private:
+    std::optional<std::string> savedConfigHome_;
+};
+
+// Runs `action` on the modal dialog that the code under test opens next
+// (from inside its modal loop); fails the test if none opens in time.
+void WhenModalOpens(const std::function<void(QDialog&)>& action);
+
+}  // namespace kestrum::test
