@@ -22,5 +22,8 @@ struct Section {
 // DeepBlue), then the profile menu, the link label and the flat panel.
 std::vector<Section> RenderControls();
 std::vector<Section> RenderMenus();
+// The program's windows, drawn with the program's look (its font too), so
+// they come last.
+std::vector<Section> RenderWindows();
 
 }  // namespace kestrum::gallery

@@ -1,5 +1,5 @@
 // kestrum-skin-gallery --out DIR: renders every skinned control offscreen,
-// one PNG per case, and gallery.png with all of them.
+// and the program's windows, one PNG per case, and gallery.png with all of them.
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
@@ -26,6 +26,9 @@ int main(int argc, char* argv[]) {
     }
     std::vector<kestrum::gallery::Section> sections = kestrum::gallery::RenderControls();
     for (kestrum::gallery::Section& section : kestrum::gallery::RenderMenus()) {
+        sections.push_back(std::move(section));
+    }
+    for (kestrum::gallery::Section& section : kestrum::gallery::RenderWindows()) {
         sections.push_back(std::move(section));
     }
     for (const kestrum::gallery::Section& section : sections) {

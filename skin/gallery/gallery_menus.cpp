@@ -1,7 +1,10 @@
-// Opened popup menus: one per style, and the main window's profile menu.
+// Opened popup menus: one per style, and the main window's profile menu as
+// the main window builds it.
 #include <QApplication>
 
-#include "profiles/core/profile_catalogue.h"
+#include "app/ui/form_builder.h"
+#include "app/ui/main_window_form.h"
+#include "profiles/ui/profile_menu.h"
 #include "skin/gallery/gallery_cases.h"
 #include "skin/ui/popup_menu.h"
 
@@ -43,37 +46,6 @@ Shot StyleMenu(TlumUIStyle style) {
     return {QString("menu-%1").arg(Text(UIStyleName(style))), Opened(menu, selected)};
 }
 
-// The profile menu as the main window builds it: one submenu per group of
-// the catalogue, a separator and "Manual conversion".
-void BuildProfileMenu(TlumPopupMenu& menu) {
-    menu.SetUIStyle(TlumUIStyle::DeepBlue);
-    menu.SetMenuItemHeight(21);
-    menu.SetSeparatorHeight(5);
-    menu.SetBarWidth(26);
-    menu.SetBarColor(0xCED3D6);
-    menu.SetBarToColor(0xCED3D6);
-    menu.SetColor(0xFFFFFF);
-    menu.SetSeparatorColor(0x848284);
-    menu.SetSelectedBorderColor(0xA04A44);
-    menu.SetSelectedColor(0xA04A44);
-    menu.SetSelectedFontColor(0xFFFFFF);
-    menu.SetFontColor(0x000000);
-    menu.SetBorderColor(0x000000);
-    menu.SetFlatMenu(false);
-    menu.SetFontName("MS Sans Serif");
-    menu.SetFontSize(8);
-    menu.SetUseSystemFont(true);
-    menu.SetAlignment(TPopupAlignment::paCenter);
-    for (const ProfileGroupRow& group : AllProfileGroups()) {
-        QMenu* submenu = menu.addMenu(Text(group.caption));
-        for (const ProfileEntry& profile : ProfilesOfGroup(group)) {
-            submenu->addAction(Text(profile.caption));
-        }
-    }
-    menu.addSeparator();
-    menu.addAction("Manual conversion");
-}
-
 }  // namespace
 
 std::vector<Section> RenderMenus() {
@@ -83,7 +55,8 @@ std::vector<Section> RenderMenus() {
     }
     Section profiles{"The profile menu and its Apple iPod submenu", {}};
     TlumPopupMenu menu;
-    BuildProfileMenu(menu);
+    ApplyProperties(menu, ProfileMenuLook());
+    FillProfileMenu(menu);
     QAction* ipod = nullptr;
     for (QAction* action : menu.actions()) {
         if (action->text() == "Apple iPod") {
