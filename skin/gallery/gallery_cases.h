@@ -23,7 +23,7 @@ struct Section {
 std::vector<Section> RenderControls();
 std::vector<Section> RenderMenus();
 // The program's windows, drawn with the program's look (its font too), so
-// they come last.
-std::vector<Section> RenderWindows();
+// they come last; the main window keeps its settings under `settingsRoot`.
+std::vector<Section> RenderWindows(const QString& settingsRoot);
 
 }  // namespace kestrum::gallery

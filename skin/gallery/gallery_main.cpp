@@ -28,9 +28,12 @@ int main(int argc, char* argv[]) {
     for (kestrum::gallery::Section& section : kestrum::gallery::RenderMenus()) {
         sections.push_back(std::move(section));
     }
-    for (kestrum::gallery::Section& section : kestrum::gallery::RenderWindows()) {
+    // The windows' first start reads (and so creates) a settings folder of its own.
+    const QString settingsRoot = out.filePath(".config");
+    for (kestrum::gallery::Section& section : kestrum::gallery::RenderWindows(settingsRoot)) {
         sections.push_back(std::move(section));
     }
+    QDir(settingsRoot).removeRecursively();
     for (const kestrum::gallery::Section& section : sections) {
         for (const kestrum::gallery::Shot& shot : section.shots) {
             if (!shot.image.save(out.filePath(shot.name + ".png"))) {

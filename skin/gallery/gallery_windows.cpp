@@ -2,7 +2,6 @@
 // start and after choosing, the Advanced menu, and the three dialogs.
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include "app/ui/about_window.h"
 #include "app/ui/label.h"
@@ -43,10 +42,9 @@ QAction* ProfileEntry(TlumPopupMenu& menu, const QString& caption) {
 
 }  // namespace
 
-std::vector<Section> RenderWindows() {
+std::vector<Section> RenderWindows(const QString& settingsRoot) {
     // A first start: settings of our own, never the user's.
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", settingsRoot.toLocal8Bit());
     ApplyProgramLook();
 
     Section windows{"The windows", {}};
