@@ -1,9 +1,6 @@
 #include "app/ui/about_window.h"
 
-#include <QShowEvent>
-
 #include "app/core/string_table.h"
-#include "app/ui/error_report.h"
 #include "app/ui/form_builder.h"
 #include "app/ui/jpeg_picture.h"
 #include "app/ui/label.h"
@@ -74,20 +71,13 @@ constexpr EventDecl<TfrmAbout> kEvents[] = {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
+TfrmAbout::TfrmAbout(QWidget* owner) : TForm(owner) {
     static const FormDecl declaration = MakeDeclaration();
     BuildForm(*this, declaration);
     Label1 = Find<TLabel>(*this, "Label1");
     lbEAddress = Find<TLabel>(*this, "lbEAddress");
     bOK = Find<TlumButton>(*this, "bOK");
     BindEvents<TfrmAbout>(*this, kEvents);
-}
-
-void TfrmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        RunGuarded(this, [this] { FormShow(); });
-    }
 }
 
 void TfrmAbout::FormShow() {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/ui/form.h"
+
 namespace kestrum {
 
 class TLabel;
@@ -9,7 +11,7 @@ class TlumButton;
 
 // "About Zude Ridaz Avovozozi": the product title, the version, the vendor's
 // notice, e-mail and web address (a link to the home page).
-class TfrmAbout : public QDialog {
+class TfrmAbout : public TForm<QDialog> {
     Q_OBJECT
 
 public:
@@ -22,10 +24,7 @@ public:
     void lbEAddressClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void FormShow();
+    void FormShow() override;
 };
 
 }  // namespace kestrum

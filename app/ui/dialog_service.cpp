@@ -8,6 +8,7 @@
 
 #include "app/core/string_table.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/service_slot.h"
 
 namespace kestrum {
 namespace {
@@ -81,17 +82,17 @@ private:
     }
 };
 
-DialogService* replacement = nullptr;
+ServiceSlot<DialogService> slot;
 
 }  // namespace
 
 DialogService& Dialogs() {
     static QtDialogs qt;
-    return replacement != nullptr ? *replacement : qt;
+    return slot.Get(qt);
 }
 
 DialogService* ReplaceDialogs(DialogService* service) {
-    return std::exchange(replacement, service);
+    return slot.Replace(service);
 }
 
 void ShowInformation(QWidget* owner, const QString& text) {

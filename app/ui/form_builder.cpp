@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QScreen>
@@ -38,6 +39,30 @@ public slots:
 private:
     QWidget& form_;
     std::function<void()> handler_;
+};
+
+// The window's action keys work wherever the focus is in the window, even in
+// an edit box that has a use of its own for them (Ctrl+A would select its text).
+class ActionKeysFirst : public QObject {
+public:
+    explicit ActionKeysFirst(QWidget& form) : QObject(&form), form_(form) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) {
+            return false;
+        }
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : form_.actions()) {
+            if (action->shortcut() == pressed) {
+                event->ignore();  // not the edit's: the action takes it
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& form_;
 };
 
 namespace {
@@ -198,6 +223,12 @@ void BuildForm(QWidget& form, const FormDecl& decl) {
     }
     for (const ActionDecl& action : decl.actions) {
         BuildAction(form, action);
+    }
+    if (!decl.actions.empty()) {
+        auto* keys = new ActionKeysFirst(form);
+        for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+            edit->installEventFilter(keys);
+        }
     }
     QWidget* previous = nullptr;
     for (const char* name : decl.tabOrder) {

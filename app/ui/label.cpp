@@ -1,6 +1,6 @@
 #include "app/ui/label.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 
 #include "skin/ui/skin_colour.h"
@@ -26,7 +26,7 @@ void DrawLabel(QPainter& painter, const QRect& rect, const LabelLook& look) {
     painter.restore();
 }
 
-TLabel::TLabel(QWidget* parent) : QWidget(parent) {}
+TLabel::TLabel(QWidget* parent) : TGraphicControl(parent) {}
 
 void TLabel::SetCaption(const QString& caption) {
     if (std::exchange(caption_, caption) != caption) {
@@ -71,22 +71,11 @@ void TLabel::paintEvent(QPaintEvent*) {
     DrawLabel(painter, rect(), Look());
 }
 
-void TLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-}
-
-void TLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && std::exchange(pressed_, false) &&
-        rect().contains(event->position().toPoint())) {
-        emit OnClick();
-    }
-}
-
 void TLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         AdjustSize();
     }
-    QWidget::changeEvent(event);
+    TGraphicControl::changeEvent(event);
 }
 
 }  // namespace kestrum

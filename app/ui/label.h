@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QFont>
-#include <QWidget>
+
+#include "app/ui/graphic_control.h"
 
 #include "skin/core/ui_style.h"
 
@@ -22,7 +23,7 @@ void DrawLabel(QPainter& painter, const QRect& rect, const LabelLook& look);
 // A static text of a window, on whatever lies behind it. It sizes itself to
 // its caption (one line) unless a window gives it a width; disabled, it is
 // drawn engraved. A click fires OnClick, for labels that open something.
-class TLabel : public QWidget {
+class TLabel : public TGraphicControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(uint FontColor READ FontColor WRITE SetFontColor)
@@ -41,13 +42,8 @@ public:
     LabelLook Look() const;
     QSize sizeHint() const override;
 
-signals:
-    void OnClick();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -56,7 +52,6 @@ private:
     QString caption_;
     TColor fontColor_ = kClWindowText;
     bool autoSize_ = true;
-    bool pressed_ = false;
 };
 
 }  // namespace kestrum

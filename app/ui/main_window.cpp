@@ -2,11 +2,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QShowEvent>
 
 #include "app/core/settings_store.h"
 #include "app/core/string_table.h"
-#include "app/ui/error_report.h"
 #include "app/ui/form_builder.h"
 #include "app/ui/label.h"
 #include "app/ui/main_window_form.h"
@@ -26,7 +24,7 @@
 
 namespace kestrum {
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
+TfrmMain::TfrmMain(QWidget* parent) : TForm(parent) {
     BuildForm(*this, MainWindowDeclaration());
     FillProfileMenu(*Find<TlumPopupMenu>(*this, "pmType"));
     FindControls();
@@ -81,13 +79,6 @@ void TfrmMain::FormCreate() {
     SameInputFolder.clear();
     LastInputFolder.clear();
     lExtName->SetCaption(ExtensionLabelText(fpType->Caption()));
-}
-
-void TfrmMain::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        RunGuarded(this, [this] { FormShow(); });
-    }
 }
 
 void TfrmMain::FormShow() {

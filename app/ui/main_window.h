@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/ui/dialog_service.h"
+#include "app/ui/form.h"
 #include "app/ui/message_prompts.h"
 #include "app/ui/qt_dispatcher.h"
 #include "convert/core/convert_process.h"
@@ -30,7 +31,7 @@ class TlumPopupMenu;
 // It owns the settings for the run (read when it is created, written when it
 // closes) and the program's one TConvertProcess. Every other window is made
 // by one of its commands.
-class TfrmMain : public QWidget {
+class TfrmMain : public TForm<QWidget> {
     Q_OBJECT
 
     // What ConvertProcess talks to the windows through: declared first, so
@@ -120,13 +121,12 @@ public:
     void bExitClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FindControls();
     void FormCreate();
-    void FormShow();
     void FormClose();
 };
 

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QUrl>
 
+#include "app/ui/service_slot.h"
+
 namespace kestrum {
 namespace {
 
@@ -14,17 +16,17 @@ public:
     }
 };
 
-ShellService* replacement = nullptr;
+ServiceSlot<ShellService> slot;
 
 }  // namespace
 
 ShellService& Shell() {
     static DesktopShell desktop;
-    return replacement != nullptr ? *replacement : desktop;
+    return slot.Get(desktop);
 }
 
 ShellService* ReplaceShell(ShellService* service) {
-    return std::exchange(replacement, service);
+    return slot.Replace(service);
 }
 
 }  // namespace kestrum

@@ -1,10 +1,7 @@
 #include "app/ui/use_another_ffmpeg.h"
 
-#include <QShowEvent>
-
 #include "app/core/string_table.h"
 #include "app/ui/dialog_service.h"
-#include "app/ui/error_report.h"
 #include "app/ui/form_builder.h"
 #include "app/ui/modal_result.h"
 #include "app/ui/qt_text.h"
@@ -83,7 +80,7 @@ constexpr EventDecl<TfrmUseFFmpeg> kEvents[] = {
 
 }  // namespace
 
-TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner) : QDialog(owner) {
+TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner) : TForm(owner) {
     static const FormDecl declaration = MakeDeclaration();
     BuildForm(*this, declaration);
     Edit1 = Find<TlumEdit>(*this, "Edit1");
@@ -93,13 +90,6 @@ TfrmUseFFmpeg::TfrmUseFFmpeg(QWidget* owner) : QDialog(owner) {
     bOK = Find<TlumButton>(*this, "bOK");
     bCancel = Find<TlumButton>(*this, "bCancel");
     BindEvents<TfrmUseFFmpeg>(*this, kEvents);
-}
-
-void TfrmUseFFmpeg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        RunGuarded(this, [this] { FormShow(); });
-    }
 }
 
 void TfrmUseFFmpeg::FormShow() {

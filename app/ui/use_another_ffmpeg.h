@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/ui/form.h"
+
 namespace kestrum {
 
 class TlumButton;
@@ -11,7 +13,7 @@ class TlumEdit;
 // "Use another FFmpeg": the path of another encoder executable, and whether
 // to ignore it ("Don't use it"). The caller fills both and reads them back
 // only when the dialog ends with mrOk.
-class TfrmUseFFmpeg : public QDialog {
+class TfrmUseFFmpeg : public TForm<QDialog> {
     Q_OBJECT
 
 public:
@@ -29,10 +31,7 @@ public:
     void bOKClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void FormShow();
+    void FormShow() override;
 };
 
 }  // namespace kestrum

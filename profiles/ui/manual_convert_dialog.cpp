@@ -1,11 +1,9 @@
 #include "profiles/ui/manual_convert_dialog.h"
 
 #include <QLineEdit>
-#include <QShowEvent>
 
 #include "app/core/string_table.h"
 #include "app/ui/dialog_service.h"
-#include "app/ui/error_report.h"
 #include "app/ui/form_builder.h"
 #include "app/ui/modal_result.h"
 #include "app/ui/qt_text.h"
@@ -104,7 +102,7 @@ constexpr EventDecl<TfrmManualConvert> kEvents[] = {
 }  // namespace
 
 TfrmManualConvert::TfrmManualConvert(QWidget* owner, const QString& profileCaption)
-    : QDialog(owner), profileCaption_(profileCaption) {
+    : TForm(owner), profileCaption_(profileCaption) {
     BuildForm(*this, Declaration());
     eCommandLine = Find<QLineEdit>(*this, "eCommandLine");
     eOutputFile = Find<QLineEdit>(*this, "eOutputFile");
@@ -112,13 +110,6 @@ TfrmManualConvert::TfrmManualConvert(QWidget* owner, const QString& profileCapti
     bOK = Find<TlumButton>(*this, "bOK");
     bCancel = Find<TlumButton>(*this, "bCancel");
     BindEvents<TfrmManualConvert>(*this, kEvents);
-}
-
-void TfrmManualConvert::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        RunGuarded(this, [this] { FormShow(); });
-    }
 }
 
 void TfrmManualConvert::FormShow() {

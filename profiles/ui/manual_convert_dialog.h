@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/ui/form.h"
+
 class QLineEdit;
 
 namespace kestrum {
@@ -13,7 +15,7 @@ class TlumButton;
 // back (the main window then puts it into the profile box). Opened with the
 // profile box's caption, whose manual command, if it holds one, fills the
 // two edits when the dialog is shown.
-class TfrmManualConvert : public QDialog {
+class TfrmManualConvert : public TForm<QDialog> {
     Q_OBJECT
 
 public:
@@ -29,11 +31,9 @@ public:
     void bOKClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
 
 private:
-    void FormShow();
-
     QString profileCaption_;
 };
 

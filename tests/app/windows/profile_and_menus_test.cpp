@@ -13,6 +13,7 @@
 #include "profiles/ui/manual_convert_dialog.h"
 #include "skin/ui/arrow_button.h"
 #include "skin/ui/button.h"
+#include "skin/ui/edit.h"
 #include "skin/ui/flat_panel.h"
 #include "skin/ui/popup_menu.h"
 #include "skin/ui/shift_image.h"
@@ -100,6 +101,11 @@ TEST_F(ProfileAndMenusTest, TheAdvancedMenuOpensAtThePointerHoweverItIsAsked) {
     QCursor::setPos(pointer);
     const std::function<void()> ways[] = {
         [&] { QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier); },
+        [&] {
+            window.eOutputFolder->setFocus();
+            QTest::keyClick(window.eOutputFolder, Qt::Key_A, Qt::ControlModifier);
+            EXPECT_FALSE(window.eOutputFolder->hasSelectedText()) << "the action took the key";
+        },
         [&] { QTest::mouseClick(window.lbEAddress, Qt::LeftButton); },
         [&] { QTest::mouseClick(window.KadShiftImage1, Qt::LeftButton); },
     };
