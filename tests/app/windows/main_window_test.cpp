@@ -186,50 +186,5 @@ TEST_F(MainWindowTest, TheTabOrderRunsThroughTheSixControlsFromConvert) {
                                   "bBrowser", "bConvert"}));
 }
 
-TEST_F(MainWindowTest, ControlsSitWhereTheWindowDeclaresThemAndNoCaptionIsCut) {
-    TfrmMain window;
-    window.show();
-    const struct {
-        const char* name;
-        QRect bounds;  // an empty size: sized to its caption
-    } cases[] = {
-        {"Image1", {8, 8, 32, 32}},
-        {"lTitle", {49, 8, 0, 0}},
-        {"lTitleHint", {50, 27, 266, 0}},
-        {"lVideo", {8, 58, 0, 0}},
-        {"lUrl", {8, 76, 0, 0}},
-        {"Panel2", {8, 100, 390, 2}},
-        {"lConvertTo", {8, 108, 0, 0}},
-        {"lExtName", {45, 108, 0, 0}},
-        {"fpType", {6, 127, 371, 21}},
-        {"lumArrowButton3", {375, 127, 21, 21}},
-        {"lOutputFolder", {8, 160, 0, 0}},
-        {"eOutputFolder", {8, 179, 300, 20}},
-        {"bBrowser", {318, 177, 80, 23}},
-        {"cbSameInput", {8, 203, 0, 0}},
-        {"pLine", {8, 229, 390, 2}},
-        {"KadShiftImage1", {11, 239, 32, 32}},
-        {"lbEAddress", {45, 257, 0, 0}},
-        {"bConvert", {130, 247, 80, 23}},
-        {"bShowFiles", {224, 247, 80, 23}},
-        {"bExit", {318, 247, 80, 23}},
-    };
-    for (const auto& c : cases) {
-        const QWidget* control = window.findChild<QWidget*>(c.name);
-        ASSERT_NE(control, nullptr) << c.name;
-        EXPECT_EQ(control->pos(), c.bounds.topLeft()) << c.name;
-        if (!c.bounds.size().isEmpty()) {
-            EXPECT_EQ(control->size(), c.bounds.size()) << c.name;
-        }
-        EXPECT_LE(control->geometry().right(), 404) << c.name << " runs past the window";
-    }
-    for (const TLabel* label : window.findChildren<TLabel*>()) {
-        const QFontMetrics metrics(label->font());
-        EXPECT_GE(label->width(), metrics.horizontalAdvance(label->Caption()))
-            << label->objectName().toStdString();
-        EXPECT_LE(label->geometry().right(), 404) << label->objectName().toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace kestrum
