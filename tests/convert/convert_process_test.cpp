@@ -156,9 +156,9 @@ TEST(ConvertProcess, OutputThatIsItsInputNeverRuns) {
     EXPECT_EQ(h.Finish()->ElapsedText, "");
     EXPECT_TRUE(h.prompts.asked.empty());
     EXPECT_EQ(ReadFile(h.process->InputFile), "touch\n");
-    EXPECT_EQ(FinishMessage(FinishStatus::OutputIsInput, "/a/in.wav", "/a/in.wav"),
+    EXPECT_EQ(FinishMessage(FinishStatus::OutputIsInput, {"/a/in.wav", "/a/in.wav", "WAV"}),
               "/a/in.wav is the input file itself, convert process failed!");
-    EXPECT_EQ(FinishMessage(FinishStatus::OutputInUse, "/a/in.avi", "/b/o.wav"),
+    EXPECT_EQ(FinishMessage(FinishStatus::OutputInUse, {"/a/in.avi", "/b/o.wav", "WAV"}),
               "/b/o.wav may be used, convert process failed!");
 }
 

@@ -10,6 +10,7 @@
 #include "convert/core/convert_process.h"
 #include "convert/core/dispatched_notice_sink.h"
 #include "convert/core/main_thread_queue.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 namespace kestrum::test {
@@ -28,25 +29,6 @@ public:
 
 private:
     MainThreadDispatcher& target_;
-};
-
-// Answers questions from a script and records everything shown.
-class ScriptedPrompts final : public UserPrompts {
-public:
-    bool AskYesNo(Question question, std::string_view text) override {
-        asked.push_back({question, std::string(text)});
-        if (whileAsking) {
-            whileAsking();
-        }
-        return answer;
-    }
-    void ShowInformation(std::string_view text) override { shown.emplace_back(text); }
-    void ShowError(std::string_view text) override { shown.emplace_back(text); }
-
-    bool answer = true;
-    std::function<void()> whileAsking;  // what the user does meanwhile
-    std::vector<std::pair<Question, std::string>> asked;
-    std::vector<std::string> shown;
 };
 
 // One runner on a queue that the test's thread services, with the test
