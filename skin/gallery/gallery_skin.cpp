@@ -17,7 +17,7 @@ std::unique_ptr<TlumFileTheme> LoadSkinOption(const QStringList& arguments, QStr
         return nullptr;
     }
     const QString file = ValueOf(arguments, "--skin");
-    if (file.isEmpty()) {
+    if (file.isEmpty() || file.startsWith("--")) {
         *error = "--skin needs a skin file";
         return nullptr;
     }

@@ -141,15 +141,14 @@ struct Controls {
         bar.SetShowCaption(false);
         edit.setGeometry(0, 120, 300, 20);
         menu.addAction("Open the output folder");
-        for (QObject* control :
-             std::initializer_list<QObject*>{&button, &arrow, &box, &bar, &edit, &menu}) {
+        for (QObject* control : All()) {
             control->setProperty("FileTheme", QVariant::fromValue(theme));
             control->setProperty("UIStyle", QVariant::fromValue(TlumUIStyle::FromThemeFile));
         }
     }
+    std::vector<QObject*> All() { return {&button, &arrow, &box, &bar, &edit, &menu}; }
     void ExpectAllFollow(TlumThemeSource* theme, TlumUIStyle style) {
-        for (QObject* control :
-             std::initializer_list<QObject*>{&button, &arrow, &box, &bar, &edit, &menu}) {
+        for (QObject* control : All()) {
             EXPECT_EQ(control->property("FileTheme").value<TlumThemeSource*>(), theme)
                 << control->metaObject()->className();
             EXPECT_EQ(control->property("UIStyle").value<TlumUIStyle>(), style)
@@ -169,8 +168,7 @@ struct Controls {
 // The same controls in DeepBlue, to compare a fallback with.
 struct DeepBlueTwins : Controls {
     DeepBlueTwins() : Controls(nullptr) {
-        for (QObject* control :
-             std::initializer_list<QObject*>{&button, &arrow, &box, &bar, &edit, &menu}) {
+        for (QObject* control : All()) {
             control->setProperty("UIStyle", QVariant::fromValue(TlumUIStyle::DeepBlue));
         }
     }
