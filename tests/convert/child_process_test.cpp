@@ -25,7 +25,7 @@ public:
         EXPECT_TRUE(platform::CreatePipe(in));
         EXPECT_TRUE(platform::CreatePipe(out));
         EXPECT_TRUE(
-            platform::StartChildProcess({KESTRUM_FAKE_ENCODER, "-i", folder_ / "script", "out"},
+            platform::StartChildProcess({{KESTRUM_FAKE_ENCODER, "-i", folder_ / "script", "out"}, {}},
                                         {in.read, out.write, out.write}, child));
         platform::CloseNativeHandle(in.read);
         platform::CloseNativeHandle(in.write);
