@@ -1,4 +1,3 @@
-#include <io.h>
 #include <windows.h>
 
 #include <string>
@@ -7,8 +6,11 @@
 
 namespace kestrum::cli {
 
+// A console, not just any character device: the C runtime's isatty also
+// says yes for NUL, where no one would ever answer.
 bool StandardInputIsTerminal() {
-    return ::_isatty(::_fileno(stdin)) != 0;
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
 // The live progress line redraws itself with terminal escapes: only a console
@@ -16,7 +18,7 @@ bool StandardInputIsTerminal() {
 bool StandardOutputIsTerminal() {
     const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD mode = 0;
-    return ::_isatty(::_fileno(stdout)) != 0 && ::GetConsoleMode(output, &mode) &&
+    return ::GetConsoleMode(output, &mode) &&
            ::SetConsoleMode(output, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
 }
 

@@ -83,9 +83,9 @@ CapturedOutput CaptureOutput(const std::vector<std::string>& argv,
     startup.hStdError = errWrite.Get();
     PROCESS_INFORMATION created{};
     const Clock::time_point deadline = Clock::now() + timeout;
-    const BOOL started = ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                          NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
-                                          &created);
+    const BOOL started =
+        ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
+                         nullptr, nullptr, &startup, &created);
     outWrite.Close();
     errWrite.Close();
     nothing.Close();
@@ -100,8 +100,8 @@ CapturedOutput CaptureOutput(const std::vector<std::string>& argv,
     // moment on the program. What a program it started still writes after
     // it ended is not waited for.
     while (true) {
-        const bool readSome = ReadWaiting(outRead.Get(), result.out) |
-                              ReadWaiting(errRead.Get(), result.err);
+        const bool readSome =
+            ReadWaiting(outRead.Get(), result.out) | ReadWaiting(errRead.Get(), result.err);
         if (readSome) {
             continue;
         }

@@ -26,9 +26,8 @@ bool HandOverChildEnd(NativeHandle& childEnd, NativeHandle ownEnd) {
     const HANDLE self = ::GetCurrentProcess();
     HANDLE duplicate = nullptr;
     // The source is closed by the duplication whether it succeeds or not.
-    const BOOL duplicated =
-        ::DuplicateHandle(self, childEnd, self, &duplicate, 0, TRUE,
-                          DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE);
+    const BOOL duplicated = ::DuplicateHandle(self, childEnd, self, &duplicate, 0, TRUE,
+                                              DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE);
     childEnd = duplicated ? duplicate : kNoHandle;
     if (!duplicated) {
         return false;

@@ -80,9 +80,8 @@ void TConvertProcess::StartEncoder(const std::string& program, const std::string
                                InputFile,           arguments,     OutputFile};
     Progress.TotalSeconds = 0;
     const platform::ChildCommand command{BuildArgv(pieces, program), ComposeCommandLine(pieces)};
-    if (!platform::StartChildProcess(command,
-                                     {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite},
-                                     job_->ChildProcess)) {
+    if (!platform::StartChildProcess(
+            command, {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite}, job_->ChildProcess)) {
         RaiseLastError(texts::kProcessCreationFailed);
     }
     // The child has its own copies now. Nothing is ever written to its

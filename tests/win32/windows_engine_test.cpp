@@ -113,10 +113,10 @@ TEST(WindowsEngine, ExistingOutputIsAskedAbout) {
         EXPECT_EQ(h.Finish()->ElapsedText, c.runs ? "some" : "");
         EXPECT_EQ(h.calls.posted.load() > 0, c.runs);
         if (c.runs) {
-            EXPECT_EQ(Lines(ReadFile(h.Path("args"))),
-                      (std::vector<std::string>{KESTRUM_FAKE_ENCODER, "-y", "-i",
-                                                h.process->InputFile, "-f", "fake",
-                                                h.process->OutputFile}));
+            EXPECT_EQ(
+                Lines(ReadFile(h.Path("args"))),
+                (std::vector<std::string>{KESTRUM_FAKE_ENCODER, "-y", "-i", h.process->InputFile,
+                                          "-f", "fake", h.process->OutputFile}));
         }
     }
 }

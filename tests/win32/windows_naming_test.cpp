@@ -57,12 +57,14 @@ TEST(WindowsCommandLine, TheWorkedExample) {
     const std::string profile = "MP3 - MPEG Layer-3 Audio";
     CommandPieces pieces;
     pieces.InputFile = "C:\\Clips\\my clip.avi";
-    pieces.OutputFile = OutputFileFor(pieces.InputFile, false, "D:\\Out", GetProfileExtension(profile));
+    pieces.OutputFile =
+        OutputFileFor(pieces.InputFile, false, "D:\\Out", GetProfileExtension(profile));
     pieces.Arguments = GetProfileArguments(profile);
     EXPECT_EQ(pieces.OutputFile, "D:\\Out\\my clip.mp3");
-    EXPECT_EQ(ComposeCommandLine(pieces),
-              "ffmpeg -i \"C:\\Clips\\my clip.avi\" -vn -acodec libmp3lame -ab 128kb -ac 2 -ar 44100 "
-              "\"D:\\Out\\my clip.mp3\"");
+    EXPECT_EQ(
+        ComposeCommandLine(pieces),
+        "ffmpeg -i \"C:\\Clips\\my clip.avi\" -vn -acodec libmp3lame -ab 128kb -ac 2 -ar 44100 "
+        "\"D:\\Out\\my clip.mp3\"");
     pieces.Overwrite = true;
     pieces.NotUseAnotherFFmpeg = false;
     pieces.AnotherFFmpeg = "C:\\Program Files\\ffmpeg\\ffmpeg.exe";

@@ -28,7 +28,8 @@ bool Inheritable(HANDLE handle) {
 // The test encoder playing `script` from a file in `folder`.
 std::string FakeEncoderCommand(const test::TempFolder& folder, const std::string& script) {
     test::WriteFile(folder / "script.txt", script);
-    return platform::win32::QuoteCommandLine({KESTRUM_FAKE_ENCODER, "-i", folder / "script.txt", "out"});
+    return platform::win32::QuoteCommandLine(
+        {KESTRUM_FAKE_ENCODER, "-i", folder / "script.txt", "out"});
 }
 
 TEST(WindowsPipes, ChildEndInheritableOwnEndNot) {
@@ -114,7 +115,9 @@ TEST(WindowsChildProcess, RunsWaitsAndReportsItsExitCode) {
 TEST(WindowsChildProcess, WhatCannotStartSaysWhy) {
     test::TempFolder folder;
     test::WriteFile(folder / "script", "#!/bin/sh\nexit 0\n");
-    test::WriteFile(folder / "elf", std::string("\x7f" "ELF\x01\x01\x01", 7));
+    test::WriteFile(folder / "elf", std::string("\x7f"
+                                                "ELF\x01\x01\x01",
+                                                7));
     const std::pair<std::string, int> cases[] = {
         {"\"" + folder / "missing.exe" + "\" -i x", ERROR_FILE_NOT_FOUND},
         {"\"" + folder / "script" + "\" -i x", ERROR_BAD_EXE_FORMAT},
@@ -141,9 +144,9 @@ TEST(WindowsCaptureOutput, CollectsBothStreamsAndEndsAHang) {
     EXPECT_EQ(answer.out, "ffmpeg version 6.0\n");
     EXPECT_EQ(answer.err, "warning\n");
     const auto start = Clock::now();
-    EXPECT_EQ(platform::CaptureOutput({KESTRUM_FAKE_ENCODER, "-i", folder / "hang", "x"}, 300ms)
-                  .outcome,
-              platform::CaptureOutcome::TimedOut);
+    EXPECT_EQ(
+        platform::CaptureOutput({KESTRUM_FAKE_ENCODER, "-i", folder / "hang", "x"}, 300ms).outcome,
+        platform::CaptureOutcome::TimedOut);
     EXPECT_LT(Clock::now() - start, 10s);
 }
 
@@ -160,7 +163,8 @@ TEST(WindowsFiles, InUseMeansTheExclusiveOpenFails) {
         DWORD share;
         bool inUse;
     };
-    for (const Holder holder : {Holder{0, true}, Holder{FILE_SHARE_READ | FILE_SHARE_WRITE, true}}) {
+    for (const Holder holder :
+         {Holder{0, true}, Holder{FILE_SHARE_READ | FILE_SHARE_WRITE, true}}) {
         const HANDLE held = ::CreateFileA(file.c_str(), GENERIC_READ, holder.share, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);

@@ -16,6 +16,8 @@
 //   args FILE             write the arguments, one a line, into FILE
 //   grandchild FILE       start a process that writes its pid into FILE and sleeps (POSIX)
 //   touch                 create the output file
+//   hold FILE MS          keep FILE open for MS milliseconds, without sharing on
+//                         Windows, under an exclusive lock on POSIX
 // Files are written under a temporary name and renamed, so a reader polling
 // for them sees them whole. What differs between the systems lives in
 // fake_encoder_posix.cpp and fake_encoder_win32.cpp.
@@ -131,6 +133,9 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
         StartGrandchild(rest, [](const std::string& file, const std::string& content) {
             WriteFileWhole(file, content);
         });
+    } else if (command == "hold") {
+        const std::size_t last = rest.rfind(' ');  // the file's name may hold blanks
+        HoldFileOpen(rest.substr(0, last), std::atol(rest.c_str() + last + 1));
     } else if (command == "touch") {
         std::ofstream(args.back()) << "output";
     }

@@ -1,5 +1,7 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 #include <chrono>
 #include <cstdlib>
@@ -54,6 +56,13 @@ std::string OpenDescriptors() {
     }
     ::closedir(dir);
     return list;
+}
+
+void HoldFileOpen(const std::string& path, long ms) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    ::flock(fd, LOCK_EX);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    ::close(fd);
 }
 
 void StartGrandchild(const std::string& pidFile,

@@ -48,6 +48,13 @@ std::string OpenDescriptors() {
     return {};
 }
 
+void HoldFileOpen(const std::string& path, long ms) {
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ::Sleep(static_cast<DWORD>(ms));
+    ::CloseHandle(file);
+}
+
 void StartGrandchild(const std::string& /*pidFile*/,
                      const std::function<void(const std::string&, const std::string&)>& /*write*/) {
 }
