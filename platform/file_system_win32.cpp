@@ -77,6 +77,19 @@ std::string ExecutableFolder() {
     return path.substr(0, path.find_last_of(kPathSeparators) + 1);
 }
 
+bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    modified = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
 bool SameExistingFile(const std::string& a, const std::string& b) {
     auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
         const HANDLE file =

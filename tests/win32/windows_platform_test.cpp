@@ -199,5 +199,26 @@ TEST(WindowsFiles, FoldersAndTheSettingsFolder) {
     EXPECT_EQ(platform::ExecutableFolder().back(), '\\');
 }
 
+// Paths are 8-bit text in the ANSI code page, for every file function.
+TEST(WindowsFiles, AnsiPaths) {
+    test::TempFolder folder;
+    const std::string latin1 = folder.Path() + "caf\xe9 \xbd\\clip \xe9.wav";
+    ASSERT_TRUE(platform::ForceDirectories(latin1.substr(0, latin1.rfind('\\'))));
+    test::WriteFile(latin1, "RIFF");
+    EXPECT_TRUE(platform::FileExists(latin1));
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    EXPECT_TRUE(platform::FileStamp(latin1, size, modified));
+    EXPECT_EQ(size, 4U);
+    EXPECT_NE(modified, 0);
+    EXPECT_FALSE(platform::FileStamp(folder.Path(), size, modified)) << "a folder";
+    EXPECT_FALSE(IsFileInUse(latin1));
+    std::string content;
+    EXPECT_TRUE(platform::ReadWholeFile(latin1, content));
+    EXPECT_EQ(content, "RIFF");
+    EXPECT_EQ(platform::ReplaceFileContent(latin1, "RIFF2"), 0);
+    EXPECT_EQ(test::ReadFile(latin1), "RIFF2");
+}
+
 }  // namespace
 }  // namespace kestrum
