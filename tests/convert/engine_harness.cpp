@@ -1,6 +1,17 @@
 #include "convert/engine_harness.h"
 
+#include <sstream>
+
 namespace kestrum::test {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 EngineHarness::EngineHarness() : process(std::make_unique<TConvertProcess>(calls, prompts)) {}
 

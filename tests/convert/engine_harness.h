@@ -17,6 +17,13 @@ namespace kestrum::test {
 
 using namespace std::chrono_literals;
 
+// The duration line of a 10-second input, as a test encoder script line.
+inline constexpr const char* kDuration =
+    "err   Duration: 00:00:10.00, start: 0.000000, bitrate: 1411 kb/s\\n\n";
+
+// The lines of a file the test encoder wrote ("args", ...).
+std::vector<std::string> Lines(const std::string& text);
+
 // Counts the worker's calls into the main thread on their way to the queue.
 class CountingDispatcher final : public MainThreadDispatcher {
 public:
