@@ -63,14 +63,7 @@ TEST(ConvertProcess, ProgramThatCannotStartRaisesWithTheSystemCode) {
         {notExecutable, "Error while creating convert process!13"},
     };
     for (const auto& [program, text] : cases) {
-        h.Prepare("job", "exit 0\n");
-        h.process->AnotherFFmpeg = program;
-        try {
-            h.process->Start();
-            ADD_FAILURE() << "no error for " << program;
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()), text);
-        }
+        EXPECT_EQ(h.StartError(program), text);
     }
     // The bare name, with no encoder beside us or on the search path.
     const std::string path = std::getenv("PATH");

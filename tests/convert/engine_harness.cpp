@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "app/core/error.h"
+
 namespace kestrum::test {
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -33,6 +35,17 @@ void EngineHarness::Prepare(const std::string& name, const std::string& script) 
 void EngineHarness::StartScript(const std::string& name, const std::string& script) {
     Prepare(name, script);
     process->Start();
+}
+
+std::string EngineHarness::StartError(const std::string& program) {
+    Prepare("job", "exit 0\n");
+    process->AnotherFFmpeg = program;
+    try {
+        process->Start();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return {};
 }
 
 bool EngineHarness::PumpUntilFinished(std::chrono::milliseconds timeout) {

@@ -52,6 +52,10 @@ public:
     // Prepare, then Start.
     void StartScript(const std::string& name, const std::string& script);
 
+    // The text of the error that Start raises for the job run by `program`
+    // (as the other encoder); empty when Start raises none.
+    std::string StartError(const std::string& program);
+
     // Services the queue until a finish notice came; false after `timeout`.
     bool PumpUntilFinished(std::chrono::milliseconds timeout = 20s);
     void PumpFor(std::chrono::milliseconds time);

@@ -74,15 +74,13 @@ TEST(WindowsEngine, ProgramThatCannotStartRaisesWithTheSystemCode) {
         {h.Path("not-windows"), "Error while creating convert process!193"},
     };
     for (const auto& [program, text] : cases) {
-        h.Prepare("job", "exit 0\n");
-        h.process->AnotherFFmpeg = program;
-        try {
-            h.process->Start();
-            ADD_FAILURE() << "no error for " << program;
-        } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()), text);
-        }
+        EXPECT_EQ(h.StartError(program), text);
     }
+    // The bare name, with no encoder beside us, in the current or the
+    // system folders, or on the search path.
+    h.Prepare("job", "exit 0\n");
+    h.process->NotUseAnotherFFmpeg = true;
+    EXPECT_THROW(h.process->Start(), Error);
     h.PumpFor(50ms);
     EXPECT_EQ(h.Finish(), nullptr);
     EXPECT_EQ(h.calls.posted.load(), 0);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "app/core/global.h"
@@ -41,17 +42,23 @@ TEST(WindowsPipes, ChildEndInheritableOwnEndNot) {
     EXPECT_TRUE(Inheritable(ends.write));
     EXPECT_FALSE(Inheritable(ends.read));
 
-    std::uint32_t count = 99;
-    EXPECT_TRUE(platform::BytesInPipe(ends.read, count));
-    EXPECT_EQ(count, 0U);
+    // Two writes wait as one count; a read of part of it leaves the rest.
     DWORD written = 0;
-    ASSERT_TRUE(::WriteFile(ends.write, "hello", 5, &written, nullptr));
-    EXPECT_TRUE(platform::BytesInPipe(ends.read, count));
-    EXPECT_EQ(count, 5U);
-    char buffer[5];
+    ASSERT_TRUE(::WriteFile(ends.write, "time=", 5, &written, nullptr));
+    ASSERT_TRUE(::WriteFile(ends.write, "1.00\n", 5, &written, nullptr));
+    std::uint32_t count = 0;
+    char buffer[16];
     std::uint32_t done = 0;
-    EXPECT_TRUE(platform::ReadPipe(ends.read, buffer, count, done));
-    EXPECT_EQ(std::string(buffer, done), "hello");
+    std::string read;
+    for (const std::uint32_t want : {10U, 4U, 0U}) {
+        EXPECT_TRUE(platform::BytesInPipe(ends.read, count));
+        EXPECT_EQ(count, want);
+        if (count > 0) {
+            EXPECT_TRUE(platform::ReadPipe(ends.read, buffer, std::min(count, 6U), done));
+            read.append(buffer, done);
+        }
+    }
+    EXPECT_EQ(read, "time=1.00\n");
     // No writer left: the poll fails, and so does a read.
     platform::CloseNativeHandle(ends.write);
     EXPECT_FALSE(platform::BytesInPipe(ends.read, count));
