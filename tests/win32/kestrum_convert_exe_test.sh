@@ -73,7 +73,7 @@ printf 'ignore-signals\npid %s\n%s\nsleep 30000\n' "$(winpath "$work/pid")" "$du
 "$wine_run" "$prefix" "$convert" --profile "WAV - Waveform Audio" --encoder "$fake" \
     --output-folder "$out_folder" "$(winpath "$work/long.avi")" </dev/null >/dev/null 2>&1 &
 running=$!
-for _ in $(seq 200); do
+for _ in $(seq 400); do
     [[ -s "$work/pid" ]] && break
     sleep 0.05
 done
@@ -94,7 +94,10 @@ printf old >"$work/out folder/good clip.wav"
 printf 'hold %s 20000\n' "$(winpath "$work/out folder/good clip.wav")" >"$work/holder.avi"
 "$wine_run" "$prefix" "$encoder" -i "$(winpath "$work/holder.avi")" >/dev/null 2>&1 &
 holder=$!
-sleep 2
+for _ in $(seq 400); do
+    [[ -e "$work/out folder/good clip.wav.held" ]] && break
+    sleep 0.05
+done
 run --profile "WAV - Waveform Audio" --encoder "$fake" --output-folder "$out_folder" \
     --overwrite yes "$(winpath "$work/good clip.avi")"
 kill "$holder" 2>/dev/null

@@ -17,7 +17,8 @@
 //   grandchild FILE       start a process that writes its pid into FILE and sleeps (POSIX)
 //   touch                 create the output file
 //   hold FILE MS          keep FILE open for MS milliseconds, without sharing on
-//                         Windows, under an exclusive lock on POSIX
+//                         Windows, under an exclusive lock on POSIX; FILE.held
+//                         appears once it is held
 // Files are written under a temporary name and renamed, so a reader polling
 // for them sees them whole. What differs between the systems lives in
 // fake_encoder_posix.cpp and fake_encoder_win32.cpp.
@@ -135,7 +136,9 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
         });
     } else if (command == "hold") {
         const std::size_t last = rest.rfind(' ');  // the file's name may hold blanks
-        HoldFileOpen(rest.substr(0, last), std::atol(rest.c_str() + last + 1));
+        const std::string file = rest.substr(0, last);
+        HoldFileOpen(file, std::atol(rest.c_str() + last + 1),
+                     [&file] { WriteFileWhole(file + ".held", "held"); });
     } else if (command == "touch") {
         std::ofstream(args.back()) << "output";
     }

@@ -58,9 +58,10 @@ std::string OpenDescriptors() {
     return list;
 }
 
-void HoldFileOpen(const std::string& path, long ms) {
+void HoldFileOpen(const std::string& path, long ms, const std::function<void()>& held) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     ::flock(fd, LOCK_EX);
+    held();
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     ::close(fd);
 }

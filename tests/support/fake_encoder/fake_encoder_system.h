@@ -17,8 +17,9 @@ void ReadStandardInputToItsEnd();
 std::string ProcessIdentity();
 // The open descriptors, one a line (POSIX; empty on Windows).
 std::string OpenDescriptors();
-// Keeps `path` open, as a program that writes it would, for `ms` milliseconds.
-void HoldFileOpen(const std::string& path, long ms);
+// Keeps `path` open, as a program that writes it would, for `ms` milliseconds;
+// `held` runs once it is open.
+void HoldFileOpen(const std::string& path, long ms, const std::function<void()>& held);
 // Starts a process that writes its pid into `pidFile` with `write` and sleeps
 // (POSIX; nothing on Windows).
 void StartGrandchild(const std::string& pidFile,

@@ -48,9 +48,10 @@ std::string OpenDescriptors() {
     return {};
 }
 
-void HoldFileOpen(const std::string& path, long ms) {
+void HoldFileOpen(const std::string& path, long ms, const std::function<void()>& held) {
     const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    held();
     ::Sleep(static_cast<DWORD>(ms));
     ::CloseHandle(file);
 }
