@@ -79,9 +79,9 @@ void TConvertProcess::StartEncoder(const std::string& program, const std::string
     const CommandPieces pieces{NotUseAnotherFFmpeg, AnotherFFmpeg, overwrite,
                                InputFile,           arguments,     OutputFile};
     Progress.TotalSeconds = 0;
-    if (!platform::StartChildProcess(BuildArgv(pieces, program),
-                                     {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite},
-                                     job_->ChildProcess)) {
+    const platform::ChildCommand command{BuildArgv(pieces, program), ComposeCommandLine(pieces)};
+    if (!platform::StartChildProcess(
+            command, {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite}, job_->ChildProcess)) {
         RaiseLastError(texts::kProcessCreationFailed);
     }
     // The child has its own copies now. Nothing is ever written to its
@@ -173,22 +173,33 @@ void TConvertProcess::PostFinished(FinishStatus status) {
 }
 
 void TConvertProcess::CreatePipes() {
+    // Each pipe is stored as soon as it exists, so that a later failing step
+    // leaves nothing that ClosePipes would not close.
     platform::PipeEnds in, out, err;
     if (!platform::CreatePipe(in)) {
         RaiseLastError(texts::kStdInPipeCreation);
     }
     job_->StdInRead = in.read;
     job_->StdInWrite = in.write;
+    if (!platform::HandOverChildEnd(job_->StdInRead, job_->StdInWrite)) {
+        RaiseLastError(texts::kStdInPipeDuplication);
+    }
     if (!platform::CreatePipe(out)) {
         RaiseLastError(texts::kStdOutPipeCreation);
     }
     job_->StdOutRead = out.read;
     job_->StdOutWrite = out.write;
+    if (!platform::HandOverChildEnd(job_->StdOutWrite, job_->StdOutRead)) {
+        RaiseLastError(texts::kStdOutPipeDuplication);
+    }
     if (!platform::CreatePipe(err)) {
         RaiseLastError(texts::kStdErrPipeCreation);
     }
     job_->StdErrRead = err.read;
     job_->StdErrWrite = err.write;
+    if (!platform::HandOverChildEnd(job_->StdErrWrite, job_->StdErrRead)) {
+        RaiseLastError(texts::kStdErrPipeDuplication);
+    }
 }
 
 // Lets go of the job's pipes and child. The ends only we use close here; the

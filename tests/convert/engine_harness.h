@@ -17,6 +17,13 @@ namespace kestrum::test {
 
 using namespace std::chrono_literals;
 
+// The duration line of a 10-second input, as a test encoder script line.
+inline constexpr const char* kDuration =
+    "err   Duration: 00:00:10.00, start: 0.000000, bitrate: 1411 kb/s\\n\n";
+
+// The lines of a file the test encoder wrote ("args", ...).
+std::vector<std::string> Lines(const std::string& text);
+
 // Counts the worker's calls into the main thread on their way to the queue.
 class CountingDispatcher final : public MainThreadDispatcher {
 public:
@@ -44,6 +51,10 @@ public:
     void Prepare(const std::string& name, const std::string& script);
     // Prepare, then Start.
     void StartScript(const std::string& name, const std::string& script);
+
+    // The text of the error that Start raises for the job run by `program`
+    // (as the other encoder); empty when Start raises none.
+    std::string StartError(const std::string& program);
 
     // Services the queue until a finish notice came; false after `timeout`.
     bool PumpUntilFinished(std::chrono::milliseconds timeout = 20s);
