@@ -3,8 +3,9 @@
 #   kestrum_convert_exe_test.sh PREFIX KESTRUM_CONVERT_EXE FAKE_ENCODER_EXE WORK_FOLDER
 # The worked example, the test encoder's scripted-output, silent, failing and
 # stopped runs, a program that cannot start, an output held open without
-# sharing, and Debian's ffmpeg named by its Z: path (which Windows, and so we,
-# refuse: it is no Windows program).
+# sharing, Debian's ffmpeg named by its Z: path (which Windows, and so we,
+# refuse: it is no Windows program), and real conversions with a Windows
+# build of ffmpeg.
 set -uo pipefail
 
 prefix=$1
@@ -116,5 +117,29 @@ expect "host ffmpeg" "$status|$err" "1|Error while creating convert process!193
 tone.wav, file conversion failed."
 expect "host ffmpeg: nothing started" \
     "$([[ -e "$work/out folder/tone.mp3" ]] && echo written || echo none)" none
+
+# A real conversion under Wine: a Windows build of ffmpeg (see
+# scripts/fetch-windows-ffmpeg) on a generated clip, in a folder whose name
+# needs quoting, through real pipes, with progress and the adapted arguments.
+windows_ffmpeg=${KESTRUM_WINDOWS_FFMPEG:?the Windows ffmpeg build is needed; see scripts/fetch-windows-ffmpeg}
+clips="$work/clips \$x 'q'"
+mkdir -p "$clips"
+ffmpeg -hide_banner -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=3 \
+    -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -c:a mp2 "$clips/my clip.avi"
+for profile in "WAV - Waveform Audio" "MPEG-1 (*.mpg)" \
+    "iPod - Highest Quality (H264, 30 fps, 640x480, 2.5MBit; AAC)"; do
+    run --profile "$profile" --encoder "$(winpath "$windows_ffmpeg")" --same-as-input \
+        "$(winpath "$clips/my clip.avi")"
+    expect "windows ffmpeg, $profile: status" "$status" 0
+    expect "windows ffmpeg, $profile: progress" "$(grep -q '% elapsed' <<<"$out" && echo shown)" shown
+done
+expect "windows ffmpeg: wav" \
+    "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$clips/my clip.wav")" pcm_s16le
+expect "windows ffmpeg: mpeg-1" \
+    "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$clips/my clip.mpg" | sort | tr '\n' ' ')" \
+    "mp2 mpeg1video "
+expect "windows ffmpeg: h.264" \
+    "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$clips/my clip.mp4" | sort | tr '\n' ' ')" \
+    "aac h264 "
 
 ((failures == 0))
