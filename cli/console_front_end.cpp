@@ -14,7 +14,8 @@ std::string Counter(const BatchJob& job) {
 
 }  // namespace
 
-ConsoleFrontEnd::ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder, int cancel)
+ConsoleFrontEnd::ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder,
+                                 platform::NativeHandle cancel)
     : overwrite_(overwrite),
       outputFolder_(std::move(outputFolder)),
       cancel_(cancel),

@@ -14,8 +14,9 @@ namespace kestrum::cli {
 // lines otherwise.
 class ConsoleFrontEnd final : public UserPrompts, public BatchView {
 public:
-    // `cancel`: a descriptor that ends a pending question when readable.
-    ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder, int cancel);
+    // `cancel`: ends a pending question when it fires (see cli::AskYesNo).
+    ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder,
+                    platform::NativeHandle cancel);
 
     bool AskYesNo(Question question, std::string_view text) override;
     void ShowInformation(std::string_view text) override;
@@ -34,7 +35,7 @@ private:
 
     OverwriteAnswer overwrite_;
     std::string outputFolder_;
-    int cancel_;
+    platform::NativeHandle cancel_;
     bool askTerminal_;
     bool liveProgress_;
     bool lineOpen_ = false;

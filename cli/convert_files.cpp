@@ -1,4 +1,3 @@
-#include <csignal>
 #include <memory>
 
 #include "app/core/settings_store.h"
@@ -48,7 +47,6 @@ BatchState RunBatch(MainThreadQueue& queue, StopSignals& signals, ConsoleFrontEn
 }  // namespace
 
 int ConvertFiles(const Options& options) {
-    std::signal(SIGPIPE, SIG_IGN);  // a closed output pipe must not leave the encoder behind
     MainThreadQueue queue;
     StopSignals signals([&queue] { queue.Post([] {}); });
 

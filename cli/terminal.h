@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/native_handle.h"
+
 namespace kestrum::cli {
 
 // Writes bytes as they are: paths need not be valid UTF-8.
@@ -20,7 +22,8 @@ bool StandardOutputIsTerminal();
 
 // Asks a yes/no question on the terminal; true for an answer starting with y.
 // The answer counts as no at the end of input, or as soon as `cancel` (a
-// descriptor, -1 for none) becomes readable.
-bool AskYesNo(std::string_view question, int cancel = -1);
+// descriptor that becomes readable, or an event that becomes signalled on
+// Windows) fires.
+bool AskYesNo(std::string_view question, platform::NativeHandle cancel = platform::kNoHandle);
 
 }  // namespace kestrum::cli

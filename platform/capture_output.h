@@ -14,15 +14,16 @@ enum class CaptureOutcome {
 
 struct CapturedOutput {
     CaptureOutcome outcome = CaptureOutcome::NotStarted;
-    int exitCode = -1;  // the program's exit code; -1 when a signal ended it
+    int exitCode = -1;  // the program's exit code; -1 when a POSIX signal ended it
     std::string out;
     std::string err;
 };
 
 // Runs a short-lived program without a shell, its standard input reading
 // nothing, and collects what it writes (up to a few megabytes of each
-// stream). A program still running after `timeout` is killed together with
-// its process group, and reaped. argv[0] is the program's path.
+// stream). A program still running after `timeout` is killed, and reaped: on
+// POSIX together with its process group, on Windows alone. argv[0] is the
+// program's path.
 CapturedOutput CaptureOutput(const std::vector<std::string>& argv,
                              std::chrono::milliseconds timeout);
 

@@ -149,8 +149,9 @@ WaitResult PollUntil(std::span<WatchedPipe> pipes, NativeHandle pidfd,
 
 }  // namespace
 
-bool StartChildProcess(const std::vector<std::string>& argv, const StandardHandles& stdio,
+bool StartChildProcess(const ChildCommand& command, const StandardHandles& stdio,
                        ChildProcess& child) {
+    const std::vector<std::string>& argv = command.argv;
     child = ChildProcess{};
     if (argv.empty() || argv[0].empty()) {
         errno = ENOENT;

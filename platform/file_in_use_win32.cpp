@@ -6,10 +6,15 @@
 namespace kestrum::platform {
 
 // The exclusive open: an existing file that cannot be opened for reading and
-// writing with no sharing is in use (held by another program, or read-only).
+// writing with no sharing is in use (held open by anyone, or read-only).
 bool IsFileInUse(const std::string& path) {
     if (!FileExists(path)) {
         return false;
+    }
+    // Windows refuses the open of a read-only file by itself; Wine run by
+    // root, whose host system lets root write anything, would not.
+    if ((::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0) {
+        return true;
     }
     const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kestrum::platform {
@@ -16,6 +17,11 @@ bool ForceDirectories(const std::string& path, unsigned mode = 0777);
 
 // The folder holding the running executable, with a trailing separator.
 std::string ExecutableFolder();
+
+// The size and last change time (in the system's own units) of an existing
+// file that is not a folder, so that a replaced file can be told apart.
+// False when there is none.
+bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified);
 
 // True when both paths name the same existing file (same device and inode on
 // POSIX), however they are spelt.

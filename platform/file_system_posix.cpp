@@ -51,6 +51,16 @@ std::string ExecutableFolder() {
     return buffer.substr(0, buffer.rfind(kPreferredSeparator) + 1);
 }
 
+bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return false;
+    }
+    size = static_cast<std::uint64_t>(st.st_size);
+    modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
 bool SameExistingFile(const std::string& a, const std::string& b) {
     struct stat sa {};
     struct stat sb {};

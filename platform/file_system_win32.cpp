@@ -19,20 +19,46 @@ bool DirectoryExists(const std::string& path) {
            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// The length of the part of a path that names no folder to create: a drive
+// (C: or C:\ and the separator), the root of the current drive (a leading
+// separator), or a network share (\\server\share and the separator).
+std::size_t RootLength(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') {
+        return path.size() >= 3 && IsSeparator(path[2]) ? 3 : 2;
+    }
+    if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        std::size_t at = 2;
+        for (int part = 0; part < 2 && at < path.size(); ++part) {
+            while (at < path.size() && !IsSeparator(path[at])) {
+                ++at;
+            }
+            if (at < path.size()) {
+                ++at;
+            }
+        }
+        return at;
+    }
+    return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
+}
+
+}  // namespace
+
 bool ForceDirectories(const std::string& path, unsigned /*mode*/) {
     if (path.empty()) {
         return false;
     }
-    std::string current;
-    for (std::size_t i = 0; i <= path.size(); ++i) {
-        const bool atEnd = i == path.size();
-        if (!atEnd) {
-            current.push_back(path[i]);
-        }
-        // "C:" and "C:\" are drives, not folders to create.
-        const bool isDrive = current.size() <= 3 && current.find(':') != std::string::npos;
-        if ((atEnd || path[i] == '\\' || path[i] == '/') && !current.empty() && !isDrive) {
-            if (!::CreateDirectoryA(current.c_str(), nullptr) &&
+    const std::size_t root = RootLength(path);
+    for (std::size_t end = root; end <= path.size(); ++end) {
+        const bool atEnd = end == path.size();
+        if ((atEnd || IsSeparator(path[end])) && end > root && !IsSeparator(path[end - 1])) {
+            const std::string folder = path.substr(0, end);
+            if (!::CreateDirectoryA(folder.c_str(), nullptr) &&
                 ::GetLastError() != ERROR_ALREADY_EXISTS) {
                 return false;
             }
@@ -49,6 +75,19 @@ std::string ExecutableFolder() {
     }
     const std::string path(buffer, n);
     return path.substr(0, path.find_last_of(kPathSeparators) + 1);
+}
+
+bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    modified = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime);
+    return true;
 }
 
 bool SameExistingFile(const std::string& a, const std::string& b) {

@@ -12,10 +12,22 @@ struct PipeEnds {
     NativeHandle write = kNoHandle;
 };
 
-// Creates a pipe whose ends no child inherits by accident: a child gets an end
-// only when it is handed over explicitly (see StartChildProcess). The system's
-// default buffer size. False with the last system error set on failure.
+// Creates an anonymous pipe with the system's default buffer size. On POSIX
+// neither end is inherited by accident: a child gets an end only when it is
+// handed over explicitly (see StartChildProcess). On Windows both ends are
+// created inheritable, and HandOverChildEnd then decides. False with the last
+// system error set on failure.
 bool CreatePipe(PipeEnds& ends);
+
+// Readies a pipe for a child: its end (`childEnd`) is replaced by an
+// inheritable duplicate of itself, the original closed by the duplication, and
+// our end (`ownEnd`) is kept from being inherited, so that the child never
+// holds the other end of its own pipe (its standard input would then never
+// reach its end). On Windows the duplicate is what process creation hands
+// over; on POSIX StartChildProcess hands the ends over itself and nothing
+// happens here. False with the last system error set on failure; a child end
+// lost in a failed duplication is marked not held.
+bool HandOverChildEnd(NativeHandle& childEnd, NativeHandle ownEnd);
 
 // How many bytes wait in the pipe, without removing any. False when the pipe
 // cannot be asked.

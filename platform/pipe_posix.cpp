@@ -45,6 +45,10 @@ bool CreatePipe(PipeEnds& ends) {
     return true;
 }
 
+bool HandOverChildEnd(NativeHandle& /*childEnd*/, NativeHandle /*ownEnd*/) {
+    return true;  // both ends are close-on-exec; StartChildProcess hands the child its copies
+}
+
 bool BytesInPipe(NativeHandle readEnd, std::uint32_t& count) {
     int waiting = 0;
     if (::ioctl(readEnd, FIONREAD, &waiting) != 0 || waiting < 0) {

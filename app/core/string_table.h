@@ -20,8 +20,11 @@ inline constexpr std::string_view kFilesFailed = "file conversion failed.";
 
 // The encoder runner's failures; the system's error code follows directly.
 inline constexpr std::string_view kStdInPipeCreation = "Error on STDIN pipe creation : ";
+inline constexpr std::string_view kStdInPipeDuplication = "Error on STDIN pipe duplication : ";
 inline constexpr std::string_view kStdOutPipeCreation = "Error on STDOUT pipe creation : ";
+inline constexpr std::string_view kStdOutPipeDuplication = "Error on STDOUT pipe duplication : ";
 inline constexpr std::string_view kStdErrPipeCreation = "Error on STDERR pipe creation : ";
+inline constexpr std::string_view kStdErrPipeDuplication = "Error on STDERR pipe duplication : ";
 inline constexpr std::string_view kStdOutPipeRead = "Error reading STDOUT pipe : ";
 inline constexpr std::string_view kStdErrPipeRead = "Error reading STDERR pipe : ";
 

@@ -34,6 +34,8 @@ void ConvertBatch::StartJobs() {
                                             choices_.OutputFolder, OutputExt);
         process_.NotifyWindow = &notices_;
         process_.Arguments = Arguments;
+        process_.Extension = OutputExt;
+        process_.ProfileCaption = choices_.Profile;
         process_.AnotherFFmpeg = choices_.AnotherFFmpeg;
         process_.NotUseAnotherFFmpeg = choices_.NotUseAnotherFFmpeg;
         try {
@@ -66,8 +68,9 @@ void ConvertBatch::HandleNotice(std::unique_ptr<TProcessInfo> notice) {
     if (!converted) {
         CountFailed();
     }
-    const std::string message = FinishMessage(static_cast<FinishStatus>(notice->Status),
-                                              process_.InputFile, process_.OutputFile);
+    const std::string message =
+        FinishMessage(static_cast<FinishStatus>(notice->Status),
+                      {process_.InputFile, process_.OutputFile, process_.ProfileCaption});
     if (!message.empty()) {
         prompts_.ShowError(message);
     }

@@ -5,10 +5,12 @@
 #include "app/core/error.h"
 #include "app/core/global.h"
 #include "app/core/string_table.h"
+#include "convert/core/encoder_probe.h"
 #include "platform/file_system.h"
 #include "platform/pipe.h"
 #include "platform/program_search.h"
 #include "platform/system_error.h"
+#include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 
@@ -36,6 +38,16 @@ void TConvertProcess::Start() {
         PostFinished(FinishStatus::OutputIsInput);
         return;
     }
+    // The catalogue's arguments were written for encoder builds of about
+    // 2010; a modern build gets them in today's spelling. A job this build
+    // cannot do at all ends here, before anyone is asked anything.
+    const std::string program =
+        NotUseAnotherFFmpeg ? platform::FindProgram(std::string(kEncoderBareName)) : AnotherFFmpeg;
+    const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, ProbeEncoder(program));
+    if (adapted.outcome == AdaptOutcome::NeedsLibx264) {
+        PostFinished(FinishStatus::EncoderLacksH264);
+        return;
+    }
     bool overwrite = false;
     if (platform::FileExists(OutputFile)) {
         if (!prompts_.AskYesNo(Question::Overwrite,
@@ -55,22 +67,21 @@ void TConvertProcess::Start() {
     job_ = std::make_shared<ConvertJob>(dispatcher_);
     try {
         CreatePipes();
-        StartEncoder(overwrite);
+        StartEncoder(program, adapted.arguments, overwrite);
     } catch (...) {
         ClosePipes();  // and a child already started is killed and collected
         throw;
     }
 }
 
-void TConvertProcess::StartEncoder(bool overwrite) {
+void TConvertProcess::StartEncoder(const std::string& program, const std::string& arguments,
+                                   bool overwrite) {
     const CommandPieces pieces{NotUseAnotherFFmpeg, AnotherFFmpeg, overwrite,
-                               InputFile,           Arguments,     OutputFile};
-    const std::string program =
-        NotUseAnotherFFmpeg ? platform::FindProgram(std::string(kEncoderBareName)) : AnotherFFmpeg;
+                               InputFile,           arguments,     OutputFile};
     Progress.TotalSeconds = 0;
-    if (!platform::StartChildProcess(BuildArgv(pieces, program),
-                                     {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite},
-                                     job_->ChildProcess)) {
+    const platform::ChildCommand command{BuildArgv(pieces, program), ComposeCommandLine(pieces)};
+    if (!platform::StartChildProcess(
+            command, {job_->StdInRead, job_->StdOutWrite, job_->StdErrWrite}, job_->ChildProcess)) {
         RaiseLastError(texts::kProcessCreationFailed);
     }
     // The child has its own copies now. Nothing is ever written to its
@@ -162,22 +173,33 @@ void TConvertProcess::PostFinished(FinishStatus status) {
 }
 
 void TConvertProcess::CreatePipes() {
+    // Each pipe is stored as soon as it exists, so that a later failing step
+    // leaves nothing that ClosePipes would not close.
     platform::PipeEnds in, out, err;
     if (!platform::CreatePipe(in)) {
         RaiseLastError(texts::kStdInPipeCreation);
     }
     job_->StdInRead = in.read;
     job_->StdInWrite = in.write;
+    if (!platform::HandOverChildEnd(job_->StdInRead, job_->StdInWrite)) {
+        RaiseLastError(texts::kStdInPipeDuplication);
+    }
     if (!platform::CreatePipe(out)) {
         RaiseLastError(texts::kStdOutPipeCreation);
     }
     job_->StdOutRead = out.read;
     job_->StdOutWrite = out.write;
+    if (!platform::HandOverChildEnd(job_->StdOutWrite, job_->StdOutRead)) {
+        RaiseLastError(texts::kStdOutPipeDuplication);
+    }
     if (!platform::CreatePipe(err)) {
         RaiseLastError(texts::kStdErrPipeCreation);
     }
     job_->StdErrRead = err.read;
     job_->StdErrWrite = err.write;
+    if (!platform::HandOverChildEnd(job_->StdErrWrite, job_->StdErrRead)) {
+        RaiseLastError(texts::kStdErrPipeDuplication);
+    }
 }
 
 // Lets go of the job's pipes and child. The ends only we use close here; the

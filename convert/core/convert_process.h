@@ -52,6 +52,8 @@ public:
     std::string OutputFile;
     bool Running = false;  // set by the caller before Start, cleared by Stop
     std::string Arguments;
+    std::string Extension;       // the output extension, for adapting the arguments
+    std::string ProfileCaption;  // for the message when the encoder cannot do the profile
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
 
@@ -65,7 +67,7 @@ private:
     void CreatePipes();
     void ClosePipes();
     [[noreturn]] void RaiseLastError(std::string_view message);
-    void StartEncoder(bool overwrite);
+    void StartEncoder(const std::string& program, const std::string& arguments, bool overwrite);
     void ReadPipe(platform::NativeHandle pipe, LineJoiner& lines, std::string_view failureText);
     void ParseAndPost(std::string_view text);
     void EndJob(std::uint32_t exitCode);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <sstream>
+
+#include "platform/file_system.h"
 
 namespace kestrum {
 
@@ -100,16 +101,14 @@ EncoderCapabilities EncoderProbe::Ask(const std::string& programPath) const {
 }
 
 EncoderCapabilities EncoderProbe::Probe(const std::string& programPath) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(programPath, error);
-    if (error) {
+    // With the system's own (on Windows: ANSI) file functions, which read
+    // the path as the rest of the program does.
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    if (!platform::FileStamp(programPath, size, modified)) {
         return {};
     }
-    const auto modified = std::filesystem::last_write_time(programPath, error);
-    if (error) {
-        return {};
-    }
-    const Key key{programPath, size, modified.time_since_epoch().count()};
+    const Key key{programPath, size, modified};
     {
         const std::lock_guard lock(mutex_);
         if (const auto known = answers_.find(key); known != answers_.end()) {

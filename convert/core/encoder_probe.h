@@ -33,7 +33,7 @@ public:
     EncoderCapabilities Probe(const std::string& programPath);
 
 private:
-    using Key = std::tuple<std::string, std::uintmax_t, std::int64_t>;
+    using Key = std::tuple<std::string, std::uint64_t, std::int64_t>;
 
     EncoderCapabilities Ask(const std::string& programPath) const;
 

@@ -1,18 +1,20 @@
 #include "convert/core/process_info.h"
 
 #include "app/core/string_table.h"
+#include "profiles/core/argument_adapter.h"
 
 namespace kestrum {
 
-std::string FinishMessage(FinishStatus status, std::string_view inputFile,
-                          std::string_view outputFile) {
+std::string FinishMessage(FinishStatus status, const FinishedJob& job) {
     switch (status) {
         case FinishStatus::Done:
             return {};
         case FinishStatus::OutputInUse:
-            return std::string(outputFile) + std::string(texts::kOutputInUse);
+            return std::string(job.OutputFile) + std::string(texts::kOutputInUse);
         case FinishStatus::OutputIsInput:
-            return std::string(inputFile) + std::string(texts::kOutputIsInput);
+            return std::string(job.InputFile) + std::string(texts::kOutputIsInput);
+        case FinishStatus::EncoderLacksH264:
+            return AdaptRefusalMessage(AdaptOutcome::NeedsLibx264, job.ProfileCaption);
     }
     return {};
 }

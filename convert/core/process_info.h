@@ -24,13 +24,20 @@ inline constexpr std::int32_t kFinishPercent = 1000;
 
 // Why a job ended, as a finish notice's Status carries it.
 enum class FinishStatus : std::int32_t {
-    Done = 0,           // the encoder ended, or the user kept the existing output
-    OutputInUse = 2,    // the output exists and is locked or read-only: nothing ran
-    OutputIsInput = 3,  // the output would overwrite its own input: nothing ran
+    Done = 0,              // the encoder ended, or the user kept the existing output
+    OutputInUse = 2,       // the output exists and is locked or read-only: nothing ran
+    OutputIsInput = 3,     // the output would overwrite its own input: nothing ran
+    EncoderLacksH264 = 4,  // the profile needs libx264, which the encoder lacks: nothing ran
+};
+
+// The names a finish message is made of.
+struct FinishedJob {
+    std::string_view InputFile;
+    std::string_view OutputFile;
+    std::string_view ProfileCaption;
 };
 
 // What the user is told about a finished job; empty when there is nothing to tell.
-std::string FinishMessage(FinishStatus status, std::string_view inputFile,
-                          std::string_view outputFile);
+std::string FinishMessage(FinishStatus status, const FinishedJob& job);
 
 }  // namespace kestrum

@@ -168,14 +168,15 @@ void DrawCheckBox(Image& strip, int left, const BoxLook& look) {
 }
 
 // A progress bar piece: a track-coloured end cap, or a one-column middle.
-Image ProgressPiece(int width, Rgb top, Rgb bottom, int roundedSide) {
+// Row 1 is mixed with `lip`: a shadow on the track, a gleam on the fill.
+Image ProgressPiece(int width, Rgb top, Rgb bottom, Rgb lip, int roundedSide) {
     constexpr int kHeight = 16;
     Image piece(width, kHeight);
     for (int y = 0; y < kHeight; ++y) {
         const Rgb fill = Mix(top, bottom, static_cast<double>(y) / (kHeight - 1));
         for (int x = 0; x < width; ++x) {
             const bool edgeRow = y == 0 || y == kHeight - 1;
-            piece.Set(x, y, edgeRow ? kEdge : y == 1 ? Mix(fill, kHighlight, 0.5) : fill);
+            piece.Set(x, y, edgeRow ? kEdge : y == 1 ? Mix(fill, lip, 0.5) : fill);
         }
     }
     if (roundedSide != 0) {
@@ -210,8 +211,9 @@ const char* const kValues =
     "SKIN2_TOPSELECTEDMENUBORDERCOLOR=$1878C0\n"
     "SKIN2_TOPSELECTEDMENUFONTCOLOR=$221E1B\n"
     "SKIN2_TOPMENUFONTCOLOR=$F2F2F2\n"
-    "SKIN2_LEFTBARSTARTCOLOR=$574F4A\n"
-    "SKIN2_LEFTBARENDCOLOR=$38322E\n"
+    "# The menus draw their black check mark on the side bar: keep it light.\n"
+    "SKIN2_LEFTBARSTARTCOLOR=$DCD8D4\n"
+    "SKIN2_LEFTBARENDCOLOR=$C0BAB4\n"
     "SKIN2_MENUITEMCOLOR=$EEF2F4\n"
     "SKIN2_MENUITEMFONTCOLOR=$221E1B\n"
     "SKIN2_SELECTEDMENUCOLOR=$6BC2F6\n"
@@ -222,7 +224,8 @@ const char* const kValues =
     "SKIN2_TOOLBARONCOLOR=$6BC2F6\n"
     "SKIN2_TOOLBARBORDERCOLOR=$221E1B\n"
     "SKIN2_TOOLBARDOWNCOLOR=$1878C0\n"
-    "SKIN2_CONTROLCOLOR=$322D2A\n"
+    "# Shows through the magenta corners of the progress bar's ends.\n"
+    "SKIN2_CONTROLCOLOR=$EFEFEF\n"
     "SKIN2_CONTROLBORDERCOLOR=$221E1B\n"
     "SKIN2_CONTROLFONTCOLOR=$221E1B\n"
     "SKIN2_BUTTONFONTCOLOR=$F2F2F2\n"
@@ -289,14 +292,22 @@ int main(int argc, char* argv[]) {
     }
     ok = checkBox.Save(folder + "SKIN2_CHECKBOX.bmp") && ok;
 
-    // Progress bar: left cap, filled middle, remaining track, right cap.
-    const Rgb trackTop{58, 62, 69}, trackBottom{36, 39, 44};
-    ok = ProgressPiece(4, trackTop, trackBottom, -1).Save(folder + "SKIN2_PROGRESSBAR1.bmp") && ok;
-    ok = ProgressPiece(1, {255, 200, 100}, {214, 128, 24}, 0)
+    // Progress bar: left cap, filled middle, remaining track, right cap. The
+    // track is light: the bar's caption is drawn over it in black.
+    const Rgb trackTop{214, 217, 221}, trackBottom{236, 238, 240}, shadow{150, 155, 162};
+    const Rgb gleam{255, 240, 210};
+    ok = ProgressPiece(4, trackTop, trackBottom, shadow, -1)
+             .Save(folder + "SKIN2_PROGRESSBAR1.bmp") &&
+         ok;
+    ok = ProgressPiece(1, {255, 200, 100}, {214, 128, 24}, gleam, 0)
              .Save(folder + "SKIN2_PROGRESSBAR2.bmp") &&
          ok;
-    ok = ProgressPiece(1, trackTop, trackBottom, 0).Save(folder + "SKIN2_PROGRESSBAR3.bmp") && ok;
-    ok = ProgressPiece(4, trackTop, trackBottom, 1).Save(folder + "SKIN2_PROGRESSBAR4.bmp") && ok;
+    ok = ProgressPiece(1, trackTop, trackBottom, shadow, 0)
+             .Save(folder + "SKIN2_PROGRESSBAR3.bmp") &&
+         ok;
+    ok = ProgressPiece(4, trackTop, trackBottom, shadow, 1)
+             .Save(folder + "SKIN2_PROGRESSBAR4.bmp") &&
+         ok;
 
     // Menu check mark on the transparent key.
     Image menuCheck(16, 16);

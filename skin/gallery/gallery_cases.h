@@ -18,8 +18,8 @@ struct Section {
     std::vector<Shot> shots;
 };
 
-// Every control in every style (FromThemeFile has no theme, so it shows as
-// DeepBlue), then the profile menu, the link label and the flat panel.
+// Every control in every style (FromThemeFile with the gallery's skin, or as
+// DeepBlue without one), then the profile menu, the link label and the flat panel.
 std::vector<Section> RenderControls();
 std::vector<Section> RenderMenus();
 // The program's windows, drawn with the program's look (its font too), so

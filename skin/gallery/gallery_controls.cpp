@@ -5,6 +5,7 @@
 #include "resources/program_pictures.h"
 #include "skin/gallery/gallery_cases.h"
 #include "skin/gallery/gallery_host.h"
+#include "skin/gallery/gallery_skin.h"
 #include "skin/ui/arrow_button.h"
 #include "skin/ui/button.h"
 #include "skin/ui/check_box.h"
@@ -26,7 +27,7 @@ std::vector<Shot> Buttons(TlumUIStyle style) {
     for (const QString state : {"normal", "hot", "pressed", "disabled", "focused"}) {
         Host host;
         TlumButton button(host.Parent());
-        button.SetUIStyle(style);
+        SetStyle(button, style);
         button.resize(80, 23);
         button.SetCaption("Convert...");
         if (state == "focused") {
@@ -43,7 +44,7 @@ std::vector<Shot> Buttons(TlumUIStyle style) {
     }
     Host host;
     TlumButton small(host.Parent());
-    small.SetUIStyle(style);
+    SetStyle(small, style);
     small.resize(30, 23);
     small.SetCaption("...");
     shots.push_back({Name("button", style, "small"), host.Shot(&small)});
@@ -64,7 +65,7 @@ std::vector<Shot> CheckBoxes(TlumUIStyle style) {
           State{"unchecked-disabled", false, false, false}, State{"focused", true, true, true}}) {
         Host host;
         TlumCheckBox box(host.Parent());
-        box.SetUIStyle(style);
+        SetStyle(box, style);
         box.SetCaption("Same as the input file");
         box.SetChecked(state.checked);
         box.setEnabled(state.enabled);
@@ -81,7 +82,7 @@ std::vector<Shot> Arrows(TlumUIStyle style) {
     for (TlumArrow arrow : {TlumArrow::lumDown, TlumArrow::lumUp}) {
         Host host;
         TlumArrowButton button(host.Parent());
-        button.SetUIStyle(style);
+        SetStyle(button, style);
         button.SetArrow(arrow);
         button.resize(21, 21);
         shots.push_back({Name("arrow", style, arrow == TlumArrow::lumDown ? "down" : "up"),
@@ -95,7 +96,7 @@ std::vector<Shot> ProgressBars(TlumUIStyle style) {
     for (int position : {0, 1, 50, 100, 150}) {
         Host host;
         TlumProgressBar bar(host.Parent());
-        bar.SetUIStyle(style);
+        SetStyle(bar, style);
         bar.resize(212, 18);
         bar.SetMin(0);
         bar.SetMax(100);
@@ -108,7 +109,7 @@ std::vector<Shot> ProgressBars(TlumUIStyle style) {
 Shot Edit(TlumUIStyle style) {
     Host host;
     TlumEdit edit(host.Parent());
-    edit.SetUIStyle(style);
+    SetStyle(edit, style);
     edit.resize(300, 20);
     edit.setText("/home/anna/Videos/Converted");
     edit.setCursorPosition(0);

@@ -1,11 +1,14 @@
-// kestrum-skin-gallery --out DIR: renders every skinned control offscreen,
-// and the program's windows, one PNG per case, and gallery.png with all of them.
+// kestrum-skin-gallery [--skin FILE [--password P]] --out DIR: renders every
+// skinned control offscreen, and the program's windows, one PNG per case, and
+// gallery.png with all of them; the FromThemeFile cases draw with the skin
+// file when one is given.
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
 
 #include "skin/gallery/contact_sheet.h"
 #include "skin/gallery/gallery_cases.h"
+#include "skin/gallery/gallery_skin.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -16,9 +19,17 @@ int main(int argc, char* argv[]) {
     const qsizetype at = arguments.indexOf("--out");
     QTextStream err(stderr);
     if (at < 0 || at + 1 >= arguments.size()) {
-        err << "usage: kestrum-skin-gallery --out DIR\n";
+        err << "usage: kestrum-skin-gallery [--skin FILE [--password P]] --out DIR\n";
         return 2;
     }
+    QString skinError;
+    const std::unique_ptr<kestrum::TlumFileTheme> skin =
+        kestrum::gallery::LoadSkinOption(arguments, &skinError);
+    if (!skinError.isEmpty()) {
+        err << skinError << "\n";
+        return 1;
+    }
+    kestrum::gallery::UseSkin(skin.get());
     const QDir out(arguments[at + 1]);
     if (!QDir().mkpath(out.path())) {
         err << "cannot create " << out.path() << "\n";

@@ -6,6 +6,7 @@
 #include "app/ui/main_window_form.h"
 #include "profiles/ui/profile_menu.h"
 #include "skin/gallery/gallery_cases.h"
+#include "skin/gallery/gallery_skin.h"
 #include "skin/ui/popup_menu.h"
 
 namespace kestrum::gallery {
@@ -30,7 +31,7 @@ QImage Opened(QMenu& menu, QAction* selected) {
 
 Shot StyleMenu(TlumUIStyle style) {
     TlumPopupMenu menu;
-    menu.SetUIStyle(style);
+    SetStyle(menu, style);
     menu.addAction("Open the output folder");
     QAction* selected = menu.addAction("Convert the selected files");
     menu.addAction("Stop the conversion")->setEnabled(false);

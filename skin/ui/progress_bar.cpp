@@ -37,20 +37,29 @@ void DrawCaption(QPainter& painter, const QRect& rect, const ProgressBarLook& lo
     painter.drawText(rect.left() + x, rect.top() + y + metrics.ascent(), look.caption);
 }
 
-// A skin's bar: caps at both ends, the filled middle and the remaining track
-// stretched between them.
+// A skin's bar over Color: caps at both ends, the filled middle and the
+// remaining track stretched between them. A vertical bar is the horizontal
+// one turned a quarter to the left, its left cap at the bottom.
 void DrawFromCaps(QPainter& painter, const QRect& rect, const ProgressBarLook& look) {
+    painter.save();
+    painter.fillRect(rect, look.color);
+    QRect bar = rect;
+    if (look.vertical) {
+        painter.translate(rect.left(), rect.bottom() + 1);
+        painter.rotate(-90);
+        bar = QRect(0, 0, rect.height(), rect.width());
+    }
     const QImage& left = look.caps[0];
     const QImage& right = look.caps[3];
-    const int inner = std::max(0, rect.width() - left.width() - right.width());
+    const int inner = std::max(0, bar.width() - left.width() - right.width());
     const int filled = ProgressFilledLength(look.range, inner);
-    painter.fillRect(rect, look.color);
-    painter.drawImage(QRect(rect.left(), rect.top(), left.width(), rect.height()), left);
-    const int x = rect.left() + left.width();
-    painter.drawImage(QRect(x, rect.top(), filled, rect.height()), look.caps[1]);
-    painter.drawImage(QRect(x + filled, rect.top(), inner - filled, rect.height()), look.caps[2]);
+    painter.drawImage(QRect(bar.left(), bar.top(), left.width(), bar.height()), left);
+    const int x = bar.left() + left.width();
+    painter.drawImage(QRect(x, bar.top(), filled, bar.height()), look.caps[1]);
+    painter.drawImage(QRect(x + filled, bar.top(), inner - filled, bar.height()), look.caps[2]);
     painter.drawImage(
-        QRect(rect.right() + 1 - right.width(), rect.top(), right.width(), rect.height()), right);
+        QRect(bar.right() + 1 - right.width(), bar.top(), right.width(), bar.height()), right);
+    painter.restore();
 }
 
 }  // namespace
@@ -156,8 +165,9 @@ void TlumProgressBar::ApplyStyle() {
     const ResolvedStyle resolved = theme_.Resolve(style_);
     if (resolved.useFileTheme) {
         const TlumThemeSource& theme = *theme_.Source();
+        // Magenta shows Color, as in every skinned control's pictures.
         for (int i = 0; i < 4; ++i) {
-            caps_[i] = theme.Bitmap(19 + i);
+            caps_[i] = SkinFrame(theme.Bitmap(19 + i)).keyed;
         }
         color_ = static_cast<TColor>(theme.Colour(21));
         borderColor_ = static_cast<TColor>(theme.Colour(22));

@@ -19,7 +19,8 @@ struct ProgressBarLook {
     QColor color;    // the unfilled part
     QColor border;   // invalid: no frame (file themes)
     QImage picture;  // stretched over the filled part (rotated for vertical bars)
-    // A file theme's pieces: left cap, filled middle, remaining track, right cap.
+    // A file theme's pieces, magenta keyed out: left cap, filled middle,
+    // remaining track, right cap.
     bool fileTheme = false;
     QImage caps[4];
 };

@@ -24,9 +24,9 @@ public:
         platform::PipeEnds in;
         EXPECT_TRUE(platform::CreatePipe(in));
         EXPECT_TRUE(platform::CreatePipe(out));
-        EXPECT_TRUE(
-            platform::StartChildProcess({KESTRUM_FAKE_ENCODER, "-i", folder_ / "script", "out"},
-                                        {in.read, out.write, out.write}, child));
+        EXPECT_TRUE(platform::StartChildProcess(
+            {{KESTRUM_FAKE_ENCODER, "-i", folder_ / "script", "out"}, {}},
+            {in.read, out.write, out.write}, child));
         platform::CloseNativeHandle(in.read);
         platform::CloseNativeHandle(in.write);
         platform::CloseNativeHandle(out.write);

@@ -143,6 +143,33 @@ TEST_F(BatchTest, StopEndsTheBatchWithoutListingTheStoppedFiles) {
     EXPECT_EQ(batch->FinalMessage(), "");
 }
 
+TEST_F(BatchTest, ProfilesTheEncoderCannotDoFailWithoutRunning) {
+    // A modern build whose encoder list lacks libx264: the H.264 profiles
+    // cannot be adapted, the others run.
+    const std::string encoder = h.folder / "modern-ffmpeg";
+    WriteFile(encoder,
+              "#!/bin/sh\n"
+              "case \"$2\" in\n"
+              "  -version) echo 'ffmpeg version 5.1.2 Copyright (c) 2000-2022'; exit 0 ;;\n"
+              "  -encoders) echo ' V....D mpeg4 MPEG-4 part 2'; echo ' A....D aac AAC'; exit 0 ;;\n"
+              "esac\n"
+              "touch \"$0.ran\"\n"
+              "exit 1\n");
+    ::chmod(encoder.c_str(), 0755);
+    choices.AnotherFFmpeg = encoder;
+    choices.Profile = "H.264 (*.mp4)";
+    Begin({Input("a.avi", kConverts)});
+    ASSERT_TRUE(PumpUntilOver());
+    EXPECT_EQ(view.events,
+              (std::vector<std::string>{"1/1 started a.mp4", "1/1 failed a.avi", "end"}));
+    EXPECT_EQ(
+        h.prompts.shown,
+        std::vector<std::string>{
+            "H.264 (*.mp4) needs the H.264 encoder libx264, which this ffmpeg does not have."});
+    EXPECT_EQ(batch->FinalMessage(), "a.avi, file conversion failed.");
+    EXPECT_FALSE(platform::FileExists(encoder + ".ran")) << "the encoder never ran a job";
+}
+
 struct CheckCase {
     const char* name;
     bool sameAsInput;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "convert/engine_harness.h"
 #include "support/process_probe.h"
 
@@ -65,64 +63,6 @@ TEST(ConvertStop, EndsTheJobWithoutANoticeAndLeavesNothingBehind) {
             // A worker past its last look at the job may still post one call.
             EXPECT_LE(h.calls.posted.load(), postedAtEnd + 1);
         }
-    }
-}
-
-// The window's close after a normal end finds nothing to stop.
-TEST(ConvertStop, StopAfterTheEndDoesNothing) {
-    EngineHarness h;
-    h.StartScript("job", "exit 0\n");
-    ASSERT_TRUE(h.PumpUntilFinished());
-    h.process->Stop(0);
-    EXPECT_FALSE(h.process->Running);
-    h.PumpFor(50ms);
-    EXPECT_EQ(h.notices.size(), 1U);
-}
-
-// A stopped job's worker may be waiting for the main thread to read: the Stop
-// must neither wait for it nor let the queued read reach the next job.
-TEST(ConvertStop, StopWhileTheWorkerWaitsForTheMainThread) {
-    EngineHarness h;
-    h.StartScript("first", "repeat 100000 0 time=1.00\\n\n");
-    ASSERT_TRUE(Eventually([&] { return h.calls.posted.load() > 0; }));
-    h.process->Stop(0);  // the read is still queued: nobody serviced it
-    h.StartScript("second", "err   Duration: 00:00:10.00\\n\nerr time=5.00\\n\n");
-    ASSERT_TRUE(h.PumpUntilFinished());
-    EXPECT_EQ(h.Finish()->ElapsedText, "some");
-    ASSERT_EQ(h.Progress().size(), 1U);
-    EXPECT_EQ(h.Progress()[0].Percent, 50);
-}
-
-// Many short jobs stopped (or their runner destroyed) at random moments: run
-// under ThreadSanitizer this shows the runner, its workers and the queue
-// share nothing unguarded, and no child is left behind.
-TEST(ConvertStop, StressOfStartAndStop) {
-    const char* scripts[] = {
-        "exit 0\n",
-        "err   Duration: 00:00:10.00\\n\nrepeat 1000 0 time=5.00\\n\n",
-        "flood 10000000\n",
-        "sleep 10000\n",
-        "err time=1.00\\n\nexit 3\n",
-    };
-    std::mt19937 random(20240611);
-    EngineHarness h;
-    std::vector<pid_t> children;
-    for (int cycle = 0; cycle < 200; ++cycle) {
-        const std::string pidFile = h.Path("pid" + std::to_string(cycle));
-        h.StartScript("job", "pid " + pidFile + "\n" + scripts[cycle % 5]);
-        h.PumpFor(std::chrono::milliseconds(random() % 4));
-        if (cycle % 10 == 9) {
-            h.process = std::make_unique<TConvertProcess>(h.calls, h.prompts);
-        } else {
-            h.process->Stop(0);
-        }
-        if (const pid_t pid = PidFromFile(pidFile, 0ms)) {
-            children.push_back(pid);
-        }
-    }
-    h.process.reset();
-    for (pid_t pid : children) {
-        EXPECT_TRUE(Eventually([&] { return !ProcessExists(pid); })) << pid;
     }
 }
 

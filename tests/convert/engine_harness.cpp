@@ -1,6 +1,19 @@
 #include "convert/engine_harness.h"
 
+#include <sstream>
+
+#include "app/core/error.h"
+
 namespace kestrum::test {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 EngineHarness::EngineHarness() : process(std::make_unique<TConvertProcess>(calls, prompts)) {}
 
@@ -22,6 +35,17 @@ void EngineHarness::Prepare(const std::string& name, const std::string& script) 
 void EngineHarness::StartScript(const std::string& name, const std::string& script) {
     Prepare(name, script);
     process->Start();
+}
+
+std::string EngineHarness::StartError(const std::string& program) {
+    Prepare("job", "exit 0\n");
+    process->AnotherFFmpeg = program;
+    try {
+        process->Start();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return {};
 }
 
 bool EngineHarness::PumpUntilFinished(std::chrono::milliseconds timeout) {

@@ -10,11 +10,19 @@
 #include "convert/core/convert_process.h"
 #include "convert/core/dispatched_notice_sink.h"
 #include "convert/core/main_thread_queue.h"
+#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 namespace kestrum::test {
 
 using namespace std::chrono_literals;
+
+// The duration line of a 10-second input, as a test encoder script line.
+inline constexpr const char* kDuration =
+    "err   Duration: 00:00:10.00, start: 0.000000, bitrate: 1411 kb/s\\n\n";
+
+// The lines of a file the test encoder wrote ("args", ...).
+std::vector<std::string> Lines(const std::string& text);
 
 // Counts the worker's calls into the main thread on their way to the queue.
 class CountingDispatcher final : public MainThreadDispatcher {
@@ -30,25 +38,6 @@ private:
     MainThreadDispatcher& target_;
 };
 
-// Answers questions from a script and records everything shown.
-class ScriptedPrompts final : public UserPrompts {
-public:
-    bool AskYesNo(Question question, std::string_view text) override {
-        asked.push_back({question, std::string(text)});
-        if (whileAsking) {
-            whileAsking();
-        }
-        return answer;
-    }
-    void ShowInformation(std::string_view text) override { shown.emplace_back(text); }
-    void ShowError(std::string_view text) override { shown.emplace_back(text); }
-
-    bool answer = true;
-    std::function<void()> whileAsking;  // what the user does meanwhile
-    std::vector<std::pair<Question, std::string>> asked;
-    std::vector<std::string> shown;
-};
-
 // One runner on a queue that the test's thread services, with the test
 // encoder playing scripts from files in a temporary folder.
 class EngineHarness {
@@ -62,6 +51,10 @@ public:
     void Prepare(const std::string& name, const std::string& script);
     // Prepare, then Start.
     void StartScript(const std::string& name, const std::string& script);
+
+    // The text of the error that Start raises for the job run by `program`
+    // (as the other encoder); empty when Start raises none.
+    std::string StartError(const std::string& program);
 
     // Services the queue until a finish notice came; false after `timeout`.
     bool PumpUntilFinished(std::chrono::milliseconds timeout = 20s);

@@ -7,7 +7,8 @@
 
 namespace kestrum::test {
 
-// The process exists, running or not yet collected (a zombie).
+// The process exists, running or not yet collected (a zombie; on Windows: a
+// process whose handle someone still holds).
 bool ProcessExists(pid_t pid);
 // The process exists and has not ended.
 bool ProcessRunning(pid_t pid);

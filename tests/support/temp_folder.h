@@ -12,7 +12,7 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder path with a trailing "/".
+    // The folder path with a trailing separator ("/"; "\\" on Windows).
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + name; }
 

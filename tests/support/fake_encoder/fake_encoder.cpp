@@ -8,20 +8,20 @@
 //                         CLOCK_MONOTONIC time of each write (ns) into FILE at the end
 //   sleep MS              sleep
 //   exit CODE             end with that status (the script's end: status 0)
-//   crash                 die by SIGABRT
-//   ignore-signals        ignore SIGINT, SIGTERM and SIGHUP
+//   crash                 die by SIGABRT (on Windows: abort, exit code 3)
+//   ignore-signals        ignore SIGINT, SIGTERM and SIGHUP (Windows: Ctrl-C, Ctrl-Break)
 //   stdin                 read standard input to its end, then write "stdin closed"
-//   pid FILE              write "pid pgid" into FILE
-//   fds FILE              write the open descriptors, one a line, into FILE
+//   pid FILE              write "pid pgid" (on Windows: "pid") into FILE
+//   fds FILE              write the open descriptors, one a line, into FILE (POSIX)
 //   args FILE             write the arguments, one a line, into FILE
-//   grandchild FILE       start a process that writes its pid into FILE and sleeps
+//   grandchild FILE       start a process that writes its pid into FILE and sleeps (POSIX)
 //   touch                 create the output file
+//   hold FILE MS          keep FILE open for MS milliseconds, without sharing on
+//                         Windows, under an exclusive lock on POSIX; FILE.held
+//                         appears once it is held
 // Files are written under a temporary name and renamed, so a reader polling
-// for them sees them whole.
-#include <dirent.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
+// for them sees them whole. What differs between the systems lives in
+// fake_encoder_posix.cpp and fake_encoder_win32.cpp.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -31,26 +31,20 @@
 #include <thread>
 #include <vector>
 
+#include "fake_encoder_system.h"
+
 namespace {
+
+using namespace fake_encoder;
 
 void Sleep(long ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-void WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n <= 0) {
-            std::_Exit(3);  // the runner has gone
-        }
-        done += static_cast<std::size_t>(n);
-    }
-}
-
 void WriteFileWhole(const std::string& path, const std::string& content) {
     const std::string temporary = path + ".part";
     std::ofstream(temporary, std::ios::binary) << content;
+    std::remove(path.c_str());  // Windows renames over no existing file
     std::rename(temporary.c_str(), path.c_str());
 }
 
@@ -65,33 +59,6 @@ std::string Unescape(const std::string& text) {
         out.push_back(c == 'n' ? '\n' : c == 'r' ? '\r' : c == '0' ? '\0' : c);
     }
     return out;
-}
-
-long long MonotonicNanoseconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-std::string OpenDescriptors() {
-    std::string list;
-    DIR* dir = ::opendir("/proc/self/fd");
-    const int own = ::dirfd(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != own) {
-            list += std::string(entry->d_name) + "\n";
-        }
-    }
-    ::closedir(dir);
-    return list;
-}
-
-void StartGrandchild(const std::string& pidFile) {
-    if (::fork() == 0) {
-        WriteFileWhole(pidFile, std::to_string(::getpid()));
-        Sleep(60000);
-        std::_Exit(0);
-    }
 }
 
 void Timed(int count, long ms, const std::string& file) {
@@ -149,16 +116,12 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
     } else if (command == "crash") {
         std::abort();
     } else if (command == "ignore-signals") {
-        for (int s : {SIGINT, SIGTERM, SIGHUP}) {
-            ::signal(s, SIG_IGN);
-        }
+        IgnoreStopSignals();
     } else if (command == "stdin") {
-        char buffer[256];
-        while (::read(0, buffer, sizeof buffer) > 0) {
-        }
+        ReadStandardInputToItsEnd();
         WriteAll(2, "stdin closed\n");
     } else if (command == "pid") {
-        WriteFileWhole(rest, std::to_string(::getpid()) + " " + std::to_string(::getpgrp()));
+        WriteFileWhole(rest, ProcessIdentity());
     } else if (command == "fds") {
         WriteFileWhole(rest, OpenDescriptors());
     } else if (command == "args") {
@@ -168,7 +131,14 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
         }
         WriteFileWhole(rest, list);
     } else if (command == "grandchild") {
-        StartGrandchild(rest);
+        StartGrandchild(rest, [](const std::string& file, const std::string& content) {
+            WriteFileWhole(file, content);
+        });
+    } else if (command == "hold") {
+        const std::size_t last = rest.rfind(' ');  // the file's name may hold blanks
+        const std::string file = rest.substr(0, last);
+        HoldFileOpen(file, std::atol(rest.c_str() + last + 1),
+                     [&file] { WriteFileWhole(file + ".held", "held"); });
     } else if (command == "touch") {
         std::ofstream(args.back()) << "output";
     }

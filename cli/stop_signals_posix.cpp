@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <unistd.h>
+#include <csignal>
 #include <stdexcept>
 
 namespace kestrum::cli {
 
 StopSignals::StopSignals(std::function<void()> onStop) : onStop_(std::move(onStop)) {
+    std::signal(SIGPIPE, SIG_IGN);  // a closed output pipe must not leave the encoder behind
     sigemptyset(&signals_);
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
         sigaddset(&signals_, signal);
@@ -28,17 +30,25 @@ StopSignals::~StopSignals() {
     // still pending kill the program before it reports how the batch ended.
 }
 
+platform::NativeHandle StopSignals::WakeHandle() const {
+    return wake_[0];
+}
+
+void StopSignals::Request() {
+    if (!requested_.exchange(true)) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(wake_[1], &byte, 1);
+        onStop_();
+    }
+}
+
 void StopSignals::Watch() {
     while (true) {
         int signal = 0;
         if (::sigwait(&signals_, &signal) != 0 || quitting_.load()) {
             return;
         }
-        if (!requested_.exchange(true)) {
-            const char byte = 1;
-            [[maybe_unused]] const ssize_t written = ::write(wake_[1], &byte, 1);
-            onStop_();
-        }
+        Request();
     }
 }
 

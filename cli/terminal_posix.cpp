@@ -15,7 +15,7 @@ bool StandardOutputIsTerminal() {
     return ::isatty(STDOUT_FILENO) == 1;
 }
 
-bool AskYesNo(std::string_view question, int cancel) {
+bool AskYesNo(std::string_view question, platform::NativeHandle cancel) {
     WriteText(stderr, question);
     WriteText(stderr, " [y/n] ");
     std::fflush(stderr);
