@@ -9,7 +9,7 @@ namespace kestrum {
 
 ConvertBatch::ConvertBatch(TConvertProcess& process, NoticeSink& notices, UserPrompts& prompts,
                            BatchView& view, std::vector<std::string> files,
-                           const BatchChoices& choices)
+                           const BatchChoices& choices, StartErrorPolicy onStartError)
     : process_(process),
       notices_(notices),
       prompts_(prompts),
@@ -17,14 +17,16 @@ ConvertBatch::ConvertBatch(TConvertProcess& process, NoticeSink& notices, UserPr
       Files(std::move(files)),
       OutputExt(GetProfileExtension(choices.Profile)),
       Arguments(GetProfileArguments(choices.Profile)),
-      choices_(choices) {}
+      choices_(choices),
+      onStartError_(onStartError) {}
 
 void ConvertBatch::Begin() {
     StartJobs();
 }
 
-// Starts the file at FileIndex; a file whose start fails counts as failed and
-// the next one is started, until one runs or the batch is over.
+// Starts the file at FileIndex. A file whose start fails either counts as
+// failed and the next one is started, until one runs or the batch is over, or
+// (RaiseAndWait) stays the current file, its error thrown to the caller.
 void ConvertBatch::StartJobs() {
     const auto count = static_cast<int>(Files.size());
     while (FileIndex < count) {
@@ -41,6 +43,9 @@ void ConvertBatch::StartJobs() {
         try {
             process_.Start();
         } catch (const Error& error) {
+            if (onStartError_ == StartErrorPolicy::RaiseAndWait) {
+                throw;
+            }
             // No job runs and no notice will come: a window left waiting for
             // one would sit there until the user gives up.
             prompts_.ShowError(error.what());

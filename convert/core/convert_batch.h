@@ -34,6 +34,18 @@ public:
 
 enum class BatchState { Running, Finished, Stopped };
 
+// What happens when a file's Start raises an error (the encoder cannot be
+// started, a pipe cannot be made).
+enum class StartErrorPolicy {
+    // The error is shown through the prompts, the file counts as failed and
+    // the next one starts: kestrum-convert, which nobody may have to nurse.
+    ShowAndGoOn,
+    // The error leaves Begin or HandleNotice to the caller's error handler;
+    // the batch stays on that file, with nothing running, until it is
+    // stopped: the progress window, which then waits for Stop.
+    RaiseAndWait,
+};
+
 // The files of one Convert, one after the other on the program's one runner:
 // what the progress window does, apart from drawing. A front end creates it,
 // calls Begin, hands it every notice its NoticeSink delivers (HandleNotice)
@@ -44,11 +56,13 @@ public:
     // The profile's extension, then its arguments, are looked up here, once.
     // `notices` must deliver to HandleNotice.
     ConvertBatch(TConvertProcess& process, NoticeSink& notices, UserPrompts& prompts,
-                 BatchView& view, std::vector<std::string> files, const BatchChoices& choices);
+                 BatchView& view, std::vector<std::string> files, const BatchChoices& choices,
+                 StartErrorPolicy onStartError = StartErrorPolicy::ShowAndGoOn);
 
-    // Starts the first file.
+    // Starts the first file. With RaiseAndWait, may throw Start's Error.
     void Begin();
-    // A WM_CONVERT_STATUS notice for this batch.
+    // A WM_CONVERT_STATUS notice for this batch. With RaiseAndWait, may throw
+    // the Error of the next file's Start.
     void HandleNotice(std::unique_ptr<TProcessInfo> notice);
     // Ends the batch at once: the running file and those after it are neither
     // converted nor listed as failed.
@@ -75,6 +89,7 @@ private:
     std::string Arguments;
     std::string failedFiles_;
     BatchChoices choices_;
+    StartErrorPolicy onStartError_;
     BatchState state_ = BatchState::Running;
 };
 

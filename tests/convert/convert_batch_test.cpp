@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "app/core/error.h"
 #include "convert/core/convert_batch.h"
 #include "convert/engine_harness.h"
 #include "platform/file_system.h"
@@ -50,9 +51,10 @@ protected:
         return h.Script(name, script);
     }
 
-    ConvertBatch& Begin(std::vector<std::string> files) {
+    ConvertBatch& Begin(std::vector<std::string> files,
+                        StartErrorPolicy onStartError = StartErrorPolicy::ShowAndGoOn) {
         batch = std::make_unique<ConvertBatch>(*h.process, sink, h.prompts, view, std::move(files),
-                                               choices);
+                                               choices, onStartError);
         batch->Begin();
         return *batch;
     }
@@ -71,8 +73,14 @@ protected:
     BatchChoices choices;
     RecordingView view;
     std::unique_ptr<ConvertBatch> batch;
+    // What leaves HandleNotice, as a window's error handler would see it.
+    std::vector<std::string> raised;
     DispatchedNoticeSink sink{h.queue, [this](std::unique_ptr<TProcessInfo> notice) {
-                                  batch->HandleNotice(std::move(notice));
+                                  try {
+                                      batch->HandleNotice(std::move(notice));
+                                  } catch (const Error& error) {
+                                      raised.emplace_back(error.what());
+                                  }
                               }};
 };
 
@@ -127,6 +135,52 @@ TEST_F(BatchTest, FilesThatCannotRunAreShownAndCountedAndTheBatchGoesOn) {
     EXPECT_EQ(view.events,
               (std::vector<std::string>{"1/2 failed x.avi", "2/2 failed y.avi", "end"}));
     EXPECT_EQ(batch->FinalMessage(), "x.avi, y.avi, file conversion failed.");
+}
+
+// The progress window's way: a start error goes to the caller, and the batch
+// waits on that file, with nothing running, until it is stopped.
+TEST_F(BatchTest, RaiseAndWaitLeavesStartErrorsToTheCallerUntilStop) {
+    const std::string encoder = h.Script("encoder", "");
+    ::chmod(encoder.c_str(), 0644);
+    choices.AnotherFFmpeg = encoder;
+    const std::string kept = Input("kept.avi", kConverts);
+    WriteFile(choices.OutputFolder + "/kept.wav", "old");
+    h.prompts.answer = false;
+    const struct {
+        const char* name;
+        std::vector<std::string> files;
+        bool beginRaises;
+        std::vector<std::string> events;
+        const char* failed;
+    } cases[] = {
+        {"the first file", {Input("a.avi", kConverts), Input("b.avi", kConverts)}, true, {}, ""},
+        {"after a kept output",
+         {kept, Input("b.avi", kConverts)},
+         false,
+         {"1/2 started kept.wav", "1/2 failed kept.avi"},
+         "kept.avi, "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        view.events.clear();
+        raised.clear();
+        h.prompts.shown.clear();
+        try {
+            Begin(c.files, StartErrorPolicy::RaiseAndWait);
+        } catch (const Error& error) {
+            raised.emplace_back(error.what());
+        }
+        EXPECT_EQ(raised.empty(), !c.beginRaises);
+        h.PumpFor(300ms);
+        EXPECT_EQ(raised, std::vector<std::string>{"Error while creating convert process!13"});
+        EXPECT_EQ(view.events, c.events) << "the window keeps what it showed";
+        EXPECT_EQ(batch->State(), BatchState::Running) << "waiting";
+        EXPECT_TRUE(h.prompts.shown.empty()) << "shown by the caller, not here";
+        batch->Stop();
+        EXPECT_EQ(batch->State(), BatchState::Stopped);
+        EXPECT_FALSE(h.process->Running);
+        EXPECT_EQ(batch->FailedFiles(), c.failed);
+    }
 }
 
 TEST_F(BatchTest, StopEndsTheBatchWithoutListingTheStoppedFiles) {
