@@ -66,6 +66,7 @@ inline constexpr std::string_view kShowFilesHint = "Open Destination Folder";
 inline constexpr std::string_view kExit = "Exit";
 inline constexpr std::string_view kExitHint = "Exit the software";
 inline constexpr std::string_view kPopupProfileMenu = "Popup Profile Menu";
+inline constexpr std::string_view kSelectInputFiles = "Select one or more video files";
 
 // The Advanced menu and the end of the profile menu.
 inline constexpr std::string_view kHomePage = "&Home Page";
@@ -112,6 +113,13 @@ inline constexpr std::string_view kManualHelpLines[] = {
     "-ac = Audio channels (1 mono, 2 stereo)",
     "%1.xxx = Output file (.xxx the format to convert!)",
 };
+
+// The progress window.
+inline constexpr std::string_view kConverting = "Converting";
+inline constexpr std::string_view kTimeElapsed = "Time elapsed: ";
+inline constexpr std::string_view kTimeEstimated = "Time estimated: ";
+inline constexpr std::string_view kNoTimeYet = "00:00";
+inline constexpr std::string_view kStop = "Stop";
 
 // The vendor's pages, opened in the web browser, and the vendor's address as
 // the windows show it. The reserved .example domain stands in for the real

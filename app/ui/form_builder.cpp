@@ -19,6 +19,7 @@
 #include "skin/ui/edit.h"
 #include "skin/ui/flat_panel.h"
 #include "skin/ui/popup_menu.h"
+#include "skin/ui/progress_bar.h"
 #include "skin/ui/shift_image.h"
 #include "skin/ui/skin_colour.h"
 #include "skin/ui/url_label.h"
@@ -108,6 +109,8 @@ KindInfo InfoOf(ControlKind kind) {
             return {Make<TlumURLLabel>, "Caption"};
         case ControlKind::ShiftImage:
             return {Make<TKadShiftImage>, nullptr};
+        case ControlKind::ProgressBar:
+            return {Make<TlumProgressBar>, nullptr};
     }
     DeclarationError("unknown control kind");
 }

@@ -29,6 +29,7 @@ enum class ControlKind {
     CheckBox,     // TlumCheckBox
     URLLabel,     // TlumURLLabel
     ShiftImage,   // TKadShiftImage
+    ProgressBar,  // TlumProgressBar
 };
 
 // A published property (Q_PROPERTY) set by name once the control exists,

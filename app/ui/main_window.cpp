@@ -11,6 +11,7 @@
 #include "app/ui/picture.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/sunken_line.h"
+#include "convert/ui/progress_window.h"
 #include "platform/file_system.h"
 #include "profiles/ui/profile_menu.h"
 #include "skin/ui/arrow_button.h"
@@ -102,6 +103,12 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormClose() {
+    // A close request from the desktop while a batch runs (the progress window
+    // leaves this window disabled, not blocked): the job is stopped and the
+    // progress window closed before the runner goes.
+    if (frmConvert_ != nullptr) {
+        frmConvert_->close();
+    }
     // Neither failure may keep the program from ending, and neither is shown.
     try {
         ReadWriteSettings(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@ class TlumButton;
 class TlumCheckBox;
 class TKadShiftImage;
 class TlumPopupMenu;
+class TfrmConvert;
 
 // The program's one main window: the profile box, the output folder and the
 // command buttons under the banner, the Advanced menu and the profile menu.
@@ -114,6 +116,8 @@ public:
     void lTitleClick();
     void UseanotherFFMpeg1Click();
     void About1Click();
+    // Convert...: the checks, the input files and the batch.
+    void bConvertClick();
     // The output folder.
     void bBrowserClick();
     void cbSameInputClick();
@@ -128,6 +132,10 @@ private:
     void FindControls();
     void FormCreate();
     void FormClose();
+    void RunConvert();
+
+    // The progress window while a batch runs.
+    QPointer<TfrmConvert> frmConvert_;
 };
 
 }  // namespace kestrum

@@ -176,8 +176,8 @@ FormDecl MakeDeclaration() {
     };
 }
 
-// Convert... (bConvert) is bound by the conversion commands.
 constexpr EventDecl<TfrmMain> kEvents[] = {
+    {"bConvert", "OnClick()", &TfrmMain::bConvertClick},
     {"Image1", "OnClick()", &TfrmMain::Homepage1Click},
     {"lTitle", "OnClick()", &TfrmMain::lTitleClick},
     {"fpType", "OnClick()", &TfrmMain::fpTypeClick},

@@ -6,9 +6,11 @@
 #include "app/ui/about_window.h"
 #include "app/ui/label.h"
 #include "app/ui/main_window.h"
+#include "app/ui/message_prompts.h"
 #include "app/ui/program_look.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/use_another_ffmpeg.h"
+#include "convert/ui/progress_window.h"
 #include "profiles/ui/manual_convert_dialog.h"
 #include "skin/gallery/gallery_cases.h"
 #include "skin/ui/check_box.h"
@@ -38,6 +40,22 @@ QAction* ProfileEntry(TlumPopupMenu& menu, const QString& caption) {
         }
     }
     return nullptr;
+}
+
+// The progress window as a conversion shows it at about half way: drawn
+// without being shown, since showing it would start the batch.
+QImage GrabHalfWayConversion(TfrmMain& main) {
+    MessageBoxPrompts prompts;
+    BatchChoices choices;
+    choices.SameAsInput = true;
+    choices.Profile = "iPod 5G - High Quality (MPEG4, 30 fps, 320x240; AAC)";
+    TfrmConvert progress(&main, {"/home/user/Videos/Holiday in the mountains, day two.avi"},
+                         *main.ConvertProcess, prompts, choices);
+    const BatchJob job{2, 4, "Holiday in the mountains, day two.avi",
+                       "Holiday in the mountains, day two.mp4"};
+    progress.JobStarted(job);
+    progress.JobProgress(job, {52, "01:05", "02:05", 0});
+    return progress.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -72,6 +90,8 @@ std::vector<Section> RenderWindows(const QString& settingsRoot) {
     TfrmManualConvert manual(&main, main.fpType->Caption());
     windows.shots.push_back({"window-manual-conversion", Grab(manual)});
     manual.hide();
+
+    windows.shots.push_back({"window-progress", GrabHalfWayConversion(main)});
 
     if (QAction* ipod =
             ProfileEntry(*main.pmType, "iPod 5G - High Quality (MPEG4, 30 fps, 320x240; AAC)")) {

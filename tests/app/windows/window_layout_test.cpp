@@ -6,9 +6,11 @@
 #include "app/ui/label.h"
 #include "app/ui/main_window.h"
 #include "app/ui/use_another_ffmpeg.h"
+#include "convert/ui/progress_window.h"
 #include "profiles/ui/manual_convert_dialog.h"
 #include "skin/ui/button.h"
 #include "skin/ui/check_box.h"
+#include "support/scripted_prompts.h"
 #include "windows_test_support.h"
 
 namespace kestrum {
@@ -16,7 +18,10 @@ namespace {
 
 using test::WindowsTest;
 
-class WindowLayoutTest : public WindowsTest {};
+class WindowLayoutTest : public WindowsTest {
+protected:
+    test::ScriptedPrompts prompts_;
+};
 
 struct Place {
     const char* name;
@@ -116,6 +121,31 @@ TEST_F(WindowLayoutTest, TheAboutWindow) {
                             {"bOK", {260, 211, 79, 23}},
                         });
     ExpectNothingCut(about);
+}
+
+TEST_F(WindowLayoutTest, TheProgressWindow) {
+    TfrmMain main;
+    BatchChoices choices;
+    choices.Profile = "WAV - Waveform Audio";
+    TfrmConvert progress(&main, {"/clips/a.avi"}, *main.ConvertProcess, prompts_, choices);
+    EXPECT_EQ(progress.size(), QSize(345, 144));
+    ExpectPlaces(progress, {
+                               {"GroupBox2", {8, 8, 239, 125}},
+                               {"lConvertName", {20, 28, 212, 13}},
+                               {"lumProgressBar2", {20, 50, 212, 18}},
+                               {"Label5", {20, 80, 0, 0}},
+                               {"Label6", {20, 104, 0, 0}},
+                               {"lTimeElapsed", {128, 80, 0, 0}},
+                               {"lTimeEstimated", {128, 104, 0, 0}},
+                               {"Image2", {280, 32, 32, 32}},
+                               {"bStop", {257, 104, 80, 27}},
+                           });
+    ExpectNothingCut(progress);
+    // A name longer than the label is cut there; its hint holds it whole.
+    const QString longName = QString(60, 'n') + ".wav";
+    progress.JobStarted({1, 1, "a.avi", longName.toStdString()});
+    EXPECT_EQ(progress.lConvertName->width(), 212);
+    EXPECT_EQ(progress.lConvertName->toolTip(), longName);
 }
 
 TEST_F(WindowLayoutTest, TheManualConversionDialogInItsOrder) {

@@ -27,6 +27,19 @@ void WindowsTest::StoreSettings(const std::string& content) {
     WriteFile(SettingsFile(), content);
 }
 
+std::unique_ptr<QTimer> RunEvery(int intervalMs, const std::function<bool()>& step) {
+    auto timer = std::make_unique<QTimer>();
+    // Stopped while `step` runs, which may run an event loop of its own.
+    QObject::connect(timer.get(), &QTimer::timeout, [timer = timer.get(), step] {
+        timer->stop();
+        if (!step()) {
+            timer->start();
+        }
+    });
+    timer->start(intervalMs);
+    return timer;
+}
+
 void WhenModalOpens(const std::function<void(QDialog&)>& action) {
     auto* timer = new QTimer(QApplication::instance());
     QObject::connect(timer, &QTimer::timeout, [timer, action, waited = 0]() mutable {

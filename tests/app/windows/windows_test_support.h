@@ -4,8 +4,10 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTimer>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -34,8 +36,15 @@ public:
     MessageAnswer Message(QWidget*, const QString& text, MessageIcon icon,
                           MessageButtons buttons) override {
         messages.push_back({text, icon, buttons});
-        return buttons == MessageButtons::YesNo ? answerYes ? MessageAnswer::Yes : MessageAnswer::No
-                                                : MessageAnswer::Ok;
+        if (buttons != MessageButtons::YesNo) {
+            return MessageAnswer::Ok;
+        }
+        bool yes = answerYes;
+        if (!yesNoAnswers.empty()) {
+            yes = yesNoAnswers.front();
+            yesNoAnswers.pop_front();
+        }
+        return yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     std::optional<QString> ChooseFolder(QWidget*, const QString& caption,
                                         const QString& initialFolder) override {
@@ -51,6 +60,7 @@ public:
     std::vector<FolderRecord> folders;
     std::vector<FileChooserRequest> files;
     bool answerYes = true;
+    std::deque<bool> yesNoAnswers;  // for the next questions, in turn; then answerYes
     std::optional<QString> folderAnswer;
     QStringList filesAnswer;
 
@@ -90,6 +100,10 @@ protected:
 private:
     std::optional<std::string> savedConfigHome_;
 };
+
+// Runs `step` every `intervalMs` from whichever event loop runs then (a
+// modal window's included) until it returns true or the timer goes.
+std::unique_ptr<QTimer> RunEvery(int intervalMs, const std::function<bool()>& step);
 
 // Runs `action` on the modal dialog that the code under test opens next
 // (from inside its modal loop); fails the test if none opens in time.
