@@ -9,11 +9,17 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "app/ui/dialog_service.h"
 #include "app/ui/shell_service.h"
 #include "support/temp_folder.h"
+
+// Texts in failure messages as text, not as a list of characters.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace kestrum::test {
 
