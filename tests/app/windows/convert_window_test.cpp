@@ -48,7 +48,7 @@ struct Shown {
 // program handles: each handler's effect is seen before the next one runs.
 class ProgressTrace : public QObject {
 public:
-    explicit ProgressTrace(TfrmMain& main) : main_(main) { qApp->installEventFilter(this); }
+    ProgressTrace() { qApp->installEventFilter(this); }
     ~ProgressTrace() override { qApp->removeEventFilter(this); }
 
     std::vector<Shown> shown;
@@ -74,8 +74,10 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
         if (event->type() == QEvent::Show && progress_ == nullptr) {
             progress_ = qobject_cast<TfrmConvert*>(receiver);
+            window_ = progress_;
         }
-        if (progress_ == nullptr || !progress_->isVisible()) {
+        // Hidden before it goes, so never looked at half destroyed.
+        if (window_ == nullptr || !window_->isVisible()) {
             return false;
         }
         const Shown now{progress_->windowTitle(), progress_->lConvertName->Caption(),
@@ -88,8 +90,8 @@ protected:
     }
 
 private:
-    TfrmMain& main_;
-    QPointer<TfrmConvert> progress_;  // the one shown first
+    TfrmConvert* progress_ = nullptr;  // the one shown first
+    QPointer<QWidget> window_;         // the same, while it exists
 };
 
 class ConvertWindowTest : public WindowsTest {
@@ -138,7 +140,7 @@ bool GroupGone(pid_t group) {
 
 TEST_F(ConvertWindowTest, ConvertsEveryFileInTurnWhileAMessageBoxIsOpen) {
     Choose({Clip("one.avi"), Clip("two.avi"), Clip("three.avi")});
-    ProgressTrace trace(window);
+    ProgressTrace trace;
     // The main window takes no input meanwhile. A message box opened during
     // the first file stays open until the last file has begun: the batch goes
     // on inside its loop.
