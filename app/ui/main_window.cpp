@@ -103,9 +103,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormClose() {
-    // A close request from the desktop while a batch runs (the progress window
-    // leaves this window disabled, not blocked): the job is stopped and the
-    // progress window closed before the runner goes.
+    // A close request from the desktop (taskbar, window manager) reaches this
+    // window while a batch runs, since the progress window is not Qt-modal:
+    // the job is stopped and the progress window closed before the runner goes.
     if (frmConvert_ != nullptr) {
         frmConvert_->close();
     }
