@@ -1,5 +1,7 @@
 #include "app/ui/form_builder.h"
 
+#include "skin/ui/program_font.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -156,7 +158,7 @@ void BuildControl(QWidget& form, const ControlDecl& decl) {
     const KindInfo info = InfoOf(decl.kind);
     QWidget* control = info.make(parent);
     control->setObjectName(QString::fromLatin1(decl.name));
-    control->setFont(WindowFont(decl.font.pixelHeight, decl.font.bold, decl.font.underline));
+    control->setFont(ProgramFont(decl.font.pixelHeight, decl.font.bold, decl.font.underline));
     if (info.captionProperty != nullptr) {
         SetProperty(*control, info.captionProperty, ToQString(decl.caption));
     }
@@ -217,7 +219,7 @@ void BuildForm(QWidget& form, const FormDecl& decl) {
     QPalette palette = form.palette();
     palette.setColor(QPalette::Window, ToQColor(kClBtnFace));
     form.setPalette(palette);
-    form.setFont(WindowFont());
+    form.setFont(ProgramFont());
     for (const ControlDecl& control : decl.controls) {
         BuildControl(form, control);
     }

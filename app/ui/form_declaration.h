@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui/program_look.h"
+#include "skin/ui/program_font.h"
 #include "skin/ui/skin_types.h"
 
 namespace kestrum {
@@ -49,7 +49,7 @@ inline PropertyValue ColourOf(const char* name, TColor colour) {
 }
 
 struct FontDecl {
-    int pixelHeight = kWindowFontPixels;
+    int pixelHeight = kProgramFontPixels;
     bool bold = false;
     bool underline = false;
 };

@@ -4,24 +4,15 @@
 #include <QIcon>
 
 #include "resources/program_pictures.h"
+#include "skin/ui/program_font.h"
 
 namespace kestrum {
-
-QFont WindowFont(int pixelHeight, bool bold, bool underline) {
-    QFont font(kWindowFontFamily);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
 
 void ApplyProgramLook() {
     pictures::InitProgramPictures();
     // Setting the application font also drops the toolkit's per-class fonts,
     // so menus and message boxes use it too.
-    QApplication::setFont(WindowFont());
+    QApplication::setFont(ProgramFont());
     QIcon icon;
     icon.addFile(pictures::kProgramIcon48);
     icon.addFile(pictures::kProgramIcon256);

@@ -2,10 +2,12 @@
 
 namespace kestrum {
 
-QFont ProgramFont(int pixelHeight, bool bold) {
+QFont ProgramFont(int pixelHeight, bool bold, bool underline) {
     QFont font(kProgramFontFamily);
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    font.setUnderline(underline);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

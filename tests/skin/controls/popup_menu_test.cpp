@@ -6,6 +6,7 @@
 
 #include "skin/ui/menu_style.h"
 #include "skin/ui/popup_menu.h"
+#include "skin/ui/program_font.h"
 #include "skin/ui/skin_bitmaps.h"
 #include "widget_test_support.h"
 
@@ -108,7 +109,7 @@ TEST(PopupMenu, MacOSFixesTheHeightsAndTheSystemFontIgnoresTheNamedOne) {
     EXPECT_EQ(menu.font().pixelSize(), 27);
     menu.SetFontName("MS Sans Serif");
     menu.SetFontSize(8);
-    EXPECT_EQ(menu.font().family(), "DejaVu Sans");
+    EXPECT_EQ(menu.font().family(), kProgramFontFamily);
     EXPECT_EQ(menu.font().pixelSize(), 11);
     EXPECT_TRUE(menu.OwnerDraw());
 }
