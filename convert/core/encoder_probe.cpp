@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <future>
 #include <sstream>
+#include <system_error>
 
 #include "platform/file_system.h"
 
@@ -90,13 +92,24 @@ EncoderCapabilities ReadProbeAnswers(const platform::CapturedOutput& version,
 }
 
 EncoderCapabilities EncoderProbe::Ask(const std::string& programPath) const {
-    const platform::CapturedOutput version =
-        platform::CaptureOutput({programPath, "-hide_banner", "-version"}, timeout_);
+    // The two questions are asked at the same time: each costs a start of the
+    // encoder (its many libraries loaded), which every batch would otherwise
+    // wait for twice before its first job.
+    const auto ask = [this, &programPath](const char* question) {
+        return platform::CaptureOutput({programPath, "-hide_banner", question}, timeout_);
+    };
+    std::future<platform::CapturedOutput> encodersAnswer;
+    try {
+        encodersAnswer = std::async(std::launch::async, ask, "-encoders");
+    } catch (const std::system_error&) {
+        // No thread to spare: the second question waits for the first.
+    }
+    const platform::CapturedOutput version = ask("-version");
+    const platform::CapturedOutput encoders =
+        encodersAnswer.valid() ? encodersAnswer.get() : ask("-encoders");
     if (version.outcome != platform::CaptureOutcome::Exited) {
         return {};  // missing or hanging: treated as an old build
     }
-    const platform::CapturedOutput encoders =
-        platform::CaptureOutput({programPath, "-hide_banner", "-encoders"}, timeout_);
     return ReadProbeAnswers(version, encoders);
 }
 
