@@ -7,6 +7,7 @@
 #include "convert/core/encoder_probe.h"
 #include "platform/capture_output.h"
 #include "platform/program_search.h"
+#include "support/process_probe.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
@@ -149,20 +150,6 @@ TEST_F(FakeEncoder, ProbesFromSeveralThreadsAtOnce) {
     EXPECT_EQ(Runs(path), runs) << "answered from the cache once known";
 }
 
-// Gone, or a zombie waiting for its new parent to reap it. A killed process
-// may take a moment to finish dying on a busy machine.
-bool EndsSoon(const std::string& pid) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        std::ifstream stat("/proc/" + pid + "/stat");
-        const std::string text((std::istreambuf_iterator<char>(stat)), {});
-        if (text.empty() || text.find(") Z ") != std::string::npos) {
-            return true;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return false;
-}
-
 TEST_F(FakeEncoder, HangingProbeIsKilledAndCountsAsOld) {
     const std::string pids = folder_ / "pids";
     const std::string path =
@@ -173,8 +160,10 @@ TEST_F(FakeEncoder, HangingProbeIsKilledAndCountsAsOld) {
 
     std::ifstream in(pids);
     int count = 0;
-    for (std::string pid; in >> pid; ++count) {
-        EXPECT_TRUE(EndsSoon(pid)) << "process " << pid << " runs on";
+    // A killed process may take a moment to finish dying on a busy machine.
+    for (pid_t pid = 0; in >> pid; ++count) {
+        EXPECT_TRUE(test::Eventually([pid] { return !test::ProcessRunning(pid); }, 5s))
+            << "process " << pid << " runs on";
     }
     EXPECT_EQ(count, 4) << "per question, the script and the sleep it started";
 }
