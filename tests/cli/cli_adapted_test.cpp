@@ -2,20 +2,21 @@
 
 #include <sys/stat.h>
 
-#include "support/run_program.h"
-#include "support/temp_folder.h"
+#include "cli/kestrum_convert_fixture.h"
 
 namespace kestrum {
 namespace {
 
 // --print-command against fake encoder programs on a search path of the
 // test's own: "adapted:" shows what a modern build will really run.
-class PrintAdapted : public ::testing::Test {
+class PrintAdapted : public test::KestrumConvert {
 protected:
+    PrintAdapted() { searchPath_ = files_.Path(); }
+
     // A fake encoder answering the probe as `version`, listing `encoders`.
     std::string FakeEncoder(const std::string& name, const std::string& version,
                             const std::string& encoders) {
-        const std::string path = encoders_ / name;
+        const std::string path = files_ / name;
         test::WriteFile(path,
                         "#!/bin/sh\ncase \"$2\" in\n"
                         "  -version) echo 'ffmpeg version " +
@@ -29,21 +30,17 @@ protected:
         return path;
     }
     std::string Print(const std::string& profile, std::vector<std::string> extra = {}) {
-        std::vector<std::string> argv{KESTRUM_CONVERT_PATH, "--print-command",
-                                      "--profile",          profile,
-                                      "--output-folder",    "/out"};
-        argv.insert(argv.end(), extra.begin(), extra.end());
-        argv.emplace_back("/in/my clip.avi");
-        const test::ProgramResult r = test::RunProgram(
-            argv, {"XDG_CONFIG_HOME=" + config_.Path(), "PATH=" + encoders_.Path()});
+        std::vector<std::string> arguments{"--print-command", "--profile", profile,
+                                           "--output-folder", "/out"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        arguments.emplace_back("/in/my clip.avi");
+        const test::ProgramResult r = Run(arguments);
         EXPECT_EQ(r.exitStatus, 0) << r.err;
         return r.out;
     }
 
     static constexpr const char* kFullList =
         " A..... libmp3lame mp3\\n A..... aac aac\\n V..... libx264 h264\\n V..... mpeg4 m\\n";
-    test::TempFolder config_;
-    test::TempFolder encoders_;
 };
 
 TEST_F(PrintAdapted, AddsTheAdaptedLineOnlyWhereArgumentsChange) {

@@ -19,10 +19,10 @@ TEST_F(KestrumConvert, ListsTheCatalogueByteForByte) {
 
 TEST_F(KestrumConvert, PrintsOutputAndCommandPerFile) {
     // No encoder on the search path, so nothing is adapted for it.
-    const ProgramResult r = test::RunProgram(
-        {KESTRUM_CONVERT_PATH, "--print-command", "--profile", "MP3 - MPEG Layer-3 Audio",
-         "--output-folder", "/out", "/clips/my clip.avi", "/clips/b.part1.avi"},
-        {"XDG_CONFIG_HOME=" + config_.Path(), "PATH=" + files_.Path()});
+    searchPath_ = files_.Path();
+    const ProgramResult r =
+        Run({"--print-command", "--profile", "MP3 - MPEG Layer-3 Audio", "--output-folder", "/out",
+             "/clips/my clip.avi", "/clips/b.part1.avi"});
     EXPECT_EQ(r.exitStatus, 0) << r.err;
     EXPECT_EQ(r.out,
               "output: /out/my clip.mp3\n"

@@ -12,7 +12,8 @@
 
 namespace kestrum::test {
 
-// Runs kestrum-convert with its settings in a folder of the test's own.
+// Runs kestrum-convert with its settings in a folder of the test's own, and
+// with a search path of the test's own when searchPath_ is set.
 class KestrumConvert : public ::testing::Test {
 protected:
     ProgramResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
@@ -22,7 +23,13 @@ protected:
         arguments.insert(arguments.begin(), KESTRUM_CONVERT_PATH);
         return std::make_unique<RunningProgram>(arguments, Environment());
     }
-    std::vector<std::string> Environment() const { return {"XDG_CONFIG_HOME=" + config_.Path()}; }
+    std::vector<std::string> Environment() const {
+        std::vector<std::string> environment{"XDG_CONFIG_HOME=" + config_.Path()};
+        if (!searchPath_.empty()) {
+            environment.push_back("PATH=" + searchPath_);
+        }
+        return environment;
+    }
     void SaveSettings(const std::string& options) {
         const std::string folder = config_.Path() + "Kestrum/Video Converter/";
         ::mkdir((config_.Path() + "Kestrum").c_str(), 0700);
@@ -35,6 +42,7 @@ protected:
 
     TempFolder config_;
     TempFolder files_;
+    std::string searchPath_;
 };
 
 }  // namespace kestrum::test
