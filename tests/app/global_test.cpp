@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/core/global.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
@@ -99,13 +100,8 @@ TEST(IsFileInUse, MissingFreeReadOnlyAndLockedFiles) {
 }
 
 TEST(GetAppDataFolder, FollowsTheBaseDirectoryRules) {
-    const char* oldConfig = std::getenv("XDG_CONFIG_HOME");
-    const char* oldHome = std::getenv("HOME");
-    const std::string savedConfig = oldConfig != nullptr ? oldConfig : "";
-    const std::string savedHome = oldHome != nullptr ? oldHome : "";
-
-    ::setenv("HOME", "/home/someone", 1);
-    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    const test::ScopedEnvironment home("HOME", "/home/someone");
+    const test::ScopedEnvironment configHome("XDG_CONFIG_HOME", "/cfg");
     EXPECT_EQ(GetAppDataFolder(), "/cfg/");
     ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);
     EXPECT_EQ(GetAppDataFolder(), "/home/someone/.config/");
@@ -114,10 +110,6 @@ TEST(GetAppDataFolder, FollowsTheBaseDirectoryRules) {
     ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("HOME", "/home/someone/", 1);
     EXPECT_EQ(GetAppDataFolder(), "/home/someone/.config/");
-
-    oldConfig != nullptr ? ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1)
-                         : ::unsetenv("XDG_CONFIG_HOME");
-    oldHome != nullptr ? ::setenv("HOME", savedHome.c_str(), 1) : ::unsetenv("HOME");
 }
 
 }  // namespace

@@ -6,34 +6,14 @@
 #include <optional>
 
 #include "app/core/running_copy_place.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
 namespace {
 
+using test::ScopedEnvironment;
 using test::TempFolder;
-
-// Sets an environment variable for one scope.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name); old != nullptr) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(RunningCopyName, IsStableAndDiffersPerUserAndSession) {
     const std::string name = RunningCopyName("1000\n2\n\n:0");

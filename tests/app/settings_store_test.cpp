@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <cstdlib>
 
 #include "app/core/error.h"
 #include "app/core/settings_store.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
@@ -17,22 +17,10 @@ using test::WriteFile;
 // Points the per-user settings root at a temporary folder for one test.
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        saved_ = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
-    }
-    void TearDown() override {
-        if (saved_) {
-            ::setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
-        } else {
-            ::unsetenv("XDG_CONFIG_HOME");
-        }
-    }
     std::string Folder() const { return home_.Path() + "Kestrum/Video Converter/"; }
 
     TempFolder home_;
-    std::optional<std::string> saved_;
+    test::ScopedEnvironment configHome_{"XDG_CONFIG_HOME", home_.Path()};
 };
 
 TEST_F(SettingsStoreTest, FirstStartGivesTheDefaultsAndCreatesOnlyTheFolder) {

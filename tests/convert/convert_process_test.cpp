@@ -9,6 +9,7 @@
 #include "app/core/error.h"
 #include "convert/engine_harness.h"
 #include "support/process_probe.h"
+#include "support/scoped_environment.h"
 
 namespace kestrum {
 namespace {
@@ -66,11 +67,11 @@ TEST(ConvertProcess, ProgramThatCannotStartRaisesWithTheSystemCode) {
         EXPECT_EQ(h.StartError(program), text);
     }
     // The bare name, with no encoder beside us or on the search path.
-    const std::string path = std::getenv("PATH");
-    ::setenv("PATH", h.folder.Path().c_str(), 1);
-    h.process->NotUseAnotherFFmpeg = true;
-    EXPECT_THROW(h.process->Start(), Error);
-    ::setenv("PATH", path.c_str(), 1);
+    {
+        const test::ScopedEnvironment path("PATH", h.folder.Path());
+        h.process->NotUseAnotherFFmpeg = true;
+        EXPECT_THROW(h.process->Start(), Error);
+    }
     h.PumpFor(50ms);
     EXPECT_EQ(h.Finish(), nullptr);
     EXPECT_EQ(h.calls.posted.load(), 0);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "skin/core/skin_file_sk2.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace kestrum::test {
@@ -14,26 +14,12 @@ namespace kestrum::test {
 // can see every temporary file the skin reader makes.
 class OwnTemporaryFolder {
 public:
-    OwnTemporaryFolder() {
-        const char* old = std::getenv("TMPDIR");
-        if (old != nullptr) {
-            previous_ = old;
-        }
-        ::setenv("TMPDIR", folder_.Path().c_str(), 1);
-    }
-    ~OwnTemporaryFolder() {
-        if (previous_.empty()) {
-            ::unsetenv("TMPDIR");
-        } else {
-            ::setenv("TMPDIR", previous_.c_str(), 1);
-        }
-    }
     const std::string& Path() const { return folder_.Path(); }
     bool IsEmpty() const { return std::filesystem::is_empty(folder_.Path()); }
 
 private:
     TempFolder folder_;
-    std::string previous_;
+    ScopedEnvironment tmpdir_{"TMPDIR", folder_.Path()};
 };
 
 // The bytes of a skin file holding `records`, packed as kestrum-skinpack does.

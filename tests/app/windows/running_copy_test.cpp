@@ -21,6 +21,7 @@ using test::Eventually;
 using test::ProcessRunning;
 using test::ProgramResult;
 using test::RunningProgram;
+using test::ScopedEnvironment;
 using test::TempFolder;
 using test::WindowsTest;
 
@@ -28,25 +29,7 @@ using test::WindowsTest;
 // the program's copies inherit the environment.
 class RunningCopyTest : public WindowsTest {
 protected:
-    RunningCopyTest() {
-        for (const char* name : kSessionVariables) {
-            if (const char* value = std::getenv(name); value != nullptr) {
-                saved_.emplace_back(name, value);
-            }
-            ::unsetenv(name);
-        }
-        const std::string runtime = runtime_.Path().substr(0, runtime_.Path().size() - 1);
-        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        place_ = *FindRunningCopyPlace();
-    }
-    ~RunningCopyTest() override {
-        for (const char* name : kSessionVariables) {
-            ::unsetenv(name);
-        }
-        for (const auto& [name, value] : saved_) {
-            ::setenv(name.c_str(), value.c_str(), 1);
-        }
-    }
+    RunningCopyTest() { place_ = *FindRunningCopyPlace(); }
 
     // Runs the event loop until `condition` holds (at most 10 s).
     static bool Until(const std::function<bool()>& condition) {
@@ -69,14 +52,17 @@ protected:
         return std::filesystem::exists(secondConfig_.Path() + "Kestrum");
     }
 
-    static constexpr const char* kSessionVariables[] = {"XDG_RUNTIME_DIR", "XDG_SESSION_ID",
-                                                        "WAYLAND_DISPLAY", "DISPLAY"};
     TempFolder runtime_;
     TempFolder secondConfig_;
     RunningCopyPlace place_;
 
 private:
-    std::vector<std::pair<std::string, std::string>> saved_;
+    ScopedEnvironment session_[4] = {
+        {"XDG_RUNTIME_DIR", runtime_.Path().substr(0, runtime_.Path().size() - 1)},
+        {"XDG_SESSION_ID", std::nullopt},
+        {"WAYLAND_DISPLAY", std::nullopt},
+        {"DISPLAY", std::nullopt},
+    };
 };
 
 TEST_F(RunningCopyTest, ASecondCopyWakesTheFirstAndEndsWithoutAWindow) {

@@ -2,25 +2,9 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 
 namespace kestrum::test {
-
-WindowsTest::WindowsTest() {
-    if (const char* old = std::getenv("XDG_CONFIG_HOME"); old != nullptr) {
-        savedConfigHome_ = old;
-    }
-    ::setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
-}
-
-WindowsTest::~WindowsTest() {
-    if (savedConfigHome_) {
-        ::setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
-    } else {
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
-}
 
 void WindowsTest::StoreSettings(const std::string& content) {
     std::filesystem::create_directories(SettingsFolder());

@@ -14,6 +14,7 @@
 
 #include "app/ui/dialog_service.h"
 #include "app/ui/shell_service.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 // Texts in failure messages as text, not as a list of characters.
@@ -89,9 +90,6 @@ private:
 // the dialog and shell services replaced.
 class WindowsTest : public ::testing::Test {
 protected:
-    WindowsTest();
-    ~WindowsTest() override;
-
     // The settings folder and file the program uses in this test.
     std::string SettingsFolder() const { return home_.Path() + "Kestrum/Video Converter/"; }
     std::string SettingsFile() const { return SettingsFolder() + "settings.ini"; }
@@ -99,12 +97,10 @@ protected:
     void StoreSettings(const std::string& content);
 
     TempFolder home_;
+    ScopedEnvironment configHome_{"XDG_CONFIG_HOME", home_.Path()};
     TempFolder work_;  // folders and files a test needs
     FakeDialogs dialogs_;
     FakeShell shell_;
-
-private:
-    std::optional<std::string> savedConfigHome_;
 };
 
 // Runs `step` every `intervalMs` from whichever event loop runs then (a
