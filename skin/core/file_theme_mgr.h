@@ -20,7 +20,6 @@ public:
 
     bool Loaded() const { return reader_ != nullptr; }
     skinfile::SkinReadOutcome LastOutcome() const { return lastOutcome_; }
-    const Tsk2SkinFileReader* Reader() const { return reader_.get(); }
 
     // The bitmap file's bytes, or null when the skin has none.
     const std::string* Bitmap(int n) const;

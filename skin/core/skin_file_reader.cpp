@@ -17,14 +17,6 @@ const typename Map::mapped_type* Find(const Map& map, std::string_view name) {
     return it != map.end() ? &it->second : nullptr;
 }
 
-std::int32_t LittleEndianInt(const std::string& data) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<unsigned char>(data[static_cast<std::size_t>(i)]);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
 }  // namespace
 
 SkinReadOutcome Tsk2SkinFileReader::Read(const std::string& path, const std::string& password) {
@@ -64,7 +56,9 @@ void Tsk2SkinFileReader::Store(skinfile::Sk2Record record) {
             bitmaps_.try_emplace(std::move(key), std::move(record.data));
             break;
         case Sk2Kind::Integer:
-            integers_.try_emplace(std::move(key), LittleEndianInt(record.data));
+            integers_.try_emplace(
+                std::move(key),
+                static_cast<std::int32_t>(skinfile::LittleEndian32(record.data.data())));
             break;
         case Sk2Kind::Boolean:
             booleans_.try_emplace(std::move(key), record.data[0] != '\0');

@@ -6,8 +6,6 @@
 
 namespace kestrum::skinfile {
 
-namespace {
-
 std::uint32_t LittleEndian32(const char* p) {
     const auto* b = reinterpret_cast<const unsigned char*>(p);
     return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
@@ -17,6 +15,8 @@ std::uint32_t LittleEndian32(const char* p) {
 bool Fits(std::uint64_t offset, std::uint64_t size, std::uint64_t total) {
     return offset <= total && size <= total - offset;
 }
+
+namespace {
 
 // Bytes the record's data occupies: integers and booleans have a fixed size
 // whatever the record says.

@@ -30,6 +30,12 @@ private:
     std::string_view bytes_;
 };
 
+// The 32-bit little-endian number at `p` (4 bytes).
+std::uint32_t LittleEndian32(const char* p);
+
+// Whether `size` bytes from `offset` lie within `total` bytes; never overflows.
+bool Fits(std::uint64_t offset, std::uint64_t size, std::uint64_t total);
+
 // Entry names compare without regard to (ASCII) case: two names are the same
 // when their keys are equal.
 std::string NameKey(std::string_view name);

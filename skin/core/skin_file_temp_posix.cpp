@@ -84,7 +84,7 @@ bool TemporaryDataFile::Append(const char* data, std::size_t size) {
 }
 
 bool TemporaryDataFile::ReadAt(std::uint64_t offset, std::size_t size, char* out) const {
-    if (offset > size_ || size > size_ - offset) {
+    if (!Fits(offset, size, size_)) {
         return false;
     }
     const int fd = Descriptor(handle_);
