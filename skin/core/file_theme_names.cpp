@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/core/skin_file_sk2.h"
+#include "app/core/ascii_text.h"
 
 namespace kestrum {
 
@@ -104,19 +104,18 @@ std::string_view FileThemeEntryName(int position) {
     return kFileThemeEntryNames[static_cast<std::size_t>(position)];
 }
 
+int FileThemeEntryPosition(std::string_view name) {
+    const auto it = std::find_if(
+        kFileThemeEntryNames.begin(), kFileThemeEntryNames.end(),
+        [name](std::string_view entry) { return EqualsIgnoringAsciiCase(entry, name); });
+    return static_cast<int>(it - kFileThemeEntryNames.begin());
+}
+
 std::optional<skinfile::Sk2Kind> FileThemeEntryKind(std::string_view name) {
-    const auto sameName = [name](std::string_view entry) {
-        return std::equal(entry.begin(), entry.end(), name.begin(), name.end(), [](char a, char b) {
-            return std::toupper(static_cast<unsigned char>(a)) ==
-                   std::toupper(static_cast<unsigned char>(b));
-        });
-    };
-    const auto it =
-        std::find_if(kFileThemeEntryNames.begin(), kFileThemeEntryNames.end(), sameName);
-    if (it == kFileThemeEntryNames.end()) {
+    const int position = FileThemeEntryPosition(name);
+    if (position == kFileThemeEntryCount) {
         return std::nullopt;
     }
-    const auto position = static_cast<int>(it - kFileThemeEntryNames.begin());
     if (position >= kFileThemeFirstBoolean) {
         return skinfile::Sk2Kind::Boolean;
     }

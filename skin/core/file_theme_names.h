@@ -21,6 +21,10 @@ extern const std::array<std::string_view, kFileThemeEntryCount> kFileThemeEntryN
 // The name at a position; empty outside the table.
 std::string_view FileThemeEntryName(int position);
 
+// The position of a name (compared without regard to case);
+// kFileThemeEntryCount for a name outside the table.
+int FileThemeEntryPosition(std::string_view name);
+
 // The kind of data the table expects under a name (compared without regard
 // to case); nothing for a name outside the table.
 std::optional<skinfile::Sk2Kind> FileThemeEntryKind(std::string_view name);

@@ -34,9 +34,7 @@ std::string ReadBitmap(const fs::path& path, const std::string& name, std::strin
 // Table names first, in table order, then the others by name.
 void SortRecords(std::vector<Sk2Record>& records) {
     const auto rank = [](const Sk2Record& record) {
-        const std::string upper = skinfile::NameKey(record.name);
-        const auto it = std::find(kFileThemeEntryNames.begin(), kFileThemeEntryNames.end(), upper);
-        return std::pair(static_cast<int>(it - kFileThemeEntryNames.begin()), upper);
+        return std::pair(FileThemeEntryPosition(record.name), skinfile::NameKey(record.name));
     };
     std::sort(records.begin(), records.end(),
               [&](const Sk2Record& a, const Sk2Record& b) { return rank(a) < rank(b); });
