@@ -3,27 +3,10 @@
 #include <QApplication>
 
 #include "skin/ui/dialog_keys.h"
+#include "skin/ui/skin_bitmaps.h"
 #include "skin/ui/skin_painting.h"
 
 namespace kestrum {
-namespace {
-
-// The glyph's top-left pixel colour is transparent.
-QImage WithoutCornerColour(const QImage& image) {
-    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, 0) & 0xFFFFFF;
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == key) {
-                line[x] = 0;
-            }
-        }
-    }
-    return keyed;
-}
-
-}  // namespace
 
 TlumButton::TlumButton(QWidget* parent) : TlumCustomButton(parent) {
     InstallDialogKeys();
@@ -45,7 +28,8 @@ void TlumButton::SetGlyph(const QImage& glyph) {
     glyphEnabled_ = {};
     glyphDisabled_ = {};
     if (!glyph.isNull()) {
-        const QImage keyed = WithoutCornerColour(glyph);
+        // The glyph's top-left pixel colour is transparent.
+        const QImage keyed = WithoutKeyColour(glyph, glyph.pixel(0, 0));
         if (glyph.width() == 2 * glyph.height()) {
             glyphEnabled_ = keyed.copy(0, 0, glyph.height(), glyph.height());
             glyphDisabled_ = keyed.copy(glyph.height(), 0, glyph.height(), glyph.height());

@@ -11,6 +11,17 @@ namespace {
 const QColor kEngravedLight(0xFF, 0xFF, 0xFF);
 const QColor kEngravedDark(0x80, 0x80, 0x80);
 
+// The caption in `box`: engraved when disabled, otherwise in the font colour,
+// one pixel right and down while pressed.
+void DrawCaptionText(QPainter& painter, const QRect& box, int flags, const ButtonLook& look) {
+    if (!look.enabled) {
+        DrawEngravedText(painter, box, flags, look.caption, kEngravedLight, kEngravedDark);
+        return;
+    }
+    painter.setPen(look.fontColor);
+    painter.drawText(look.down ? box.translated(1, 1) : box, flags, look.caption);
+}
+
 void DrawPlainCaption(QPainter& painter, const QRect& rect, const ButtonLook& look) {
     QFont font = look.font;
     if (look.focusMark == ButtonLook::FocusMark::BoldCaption) {
@@ -19,51 +30,36 @@ void DrawPlainCaption(QPainter& painter, const QRect& rect, const ButtonLook& lo
     painter.setFont(font);
     constexpr int kMeasure = Qt::TextWordWrap | Qt::TextExpandTabs | kCaptionTextFlags;
     const QRect measured = QFontMetrics(font).boundingRect(rect, kMeasure, look.caption);
-    const auto draw = [&](const QRect& box, const QColor& color) {
-        const PixelPoint offset =
-            CentreIn({box.width(), box.height()}, {measured.width(), measured.height()});
-        const QRect centred(box.left() + offset.x, box.top() + offset.y, measured.width(),
-                            measured.height());
-        painter.setPen(color);
-        painter.drawText(centred, kMeasure | Qt::AlignHCenter | Qt::AlignTop, look.caption);
-    };
-    if (!look.enabled) {
-        draw(rect.translated(1, 1), kEngravedLight);
-        draw(rect, kEngravedDark);
-    } else {
-        draw(look.down ? rect.translated(1, 1) : rect, look.fontColor);
-    }
+    const PixelPoint offset =
+        CentreIn({rect.width(), rect.height()}, {measured.width(), measured.height()});
+    const QRect centred(rect.left() + offset.x, rect.top() + offset.y, measured.width(),
+                        measured.height());
+    DrawCaptionText(painter, centred, kMeasure | Qt::AlignHCenter | Qt::AlignTop, look);
 }
 
 // Where the glyph and the caption beside it go.
-GlyphPlacement PlaceGlyphOf(const QRect& rect, const ButtonLook& look, QSize* text) {
-    *text = QFontMetrics(look.font).size(Qt::TextSingleLine | kCaptionTextFlags, look.caption);
+GlyphPlacement PlaceGlyphOf(const QRect& rect, const ButtonLook& look) {
+    const QSize text =
+        QFontMetrics(look.font).size(Qt::TextSingleLine | kCaptionTextFlags, look.caption);
     return PlaceGlyph(look.layout, {rect.width(), rect.height()},
-                      {look.glyph.width(), look.glyph.height()}, {text->width(), text->height()},
+                      {look.glyph.width(), look.glyph.height()}, {text.width(), text.height()},
                       look.spacing);
 }
 
-void DrawGlyph(QPainter& painter, const QRect& rect, const ButtonLook& look) {
-    QSize text;
-    const GlyphPlacement place = PlaceGlyphOf(rect, look, &text);
+void DrawGlyph(QPainter& painter, const QRect& rect, const GlyphPlacement& place,
+               const ButtonLook& look) {
     const QPoint shift = look.down ? QPoint(1, 1) : QPoint(0, 0);
     painter.drawImage(rect.topLeft() + QPoint(place.glyph.x, place.glyph.y) + shift,
                       look.enabled ? look.glyph : look.glyphDisabled);
 }
 
 // A caption beside a glyph: one line, never bold.
-void DrawCaptionBesideGlyph(QPainter& painter, const QRect& rect, const ButtonLook& look) {
-    QSize text;
-    const GlyphPlacement place = PlaceGlyphOf(rect, look, &text);
+void DrawCaptionBesideGlyph(QPainter& painter, const QRect& rect, const GlyphPlacement& place,
+                            const ButtonLook& look) {
     painter.setFont(look.font);
     const QRect box(rect.topLeft() + QPoint(place.caption.x, place.caption.y), rect.bottomRight());
-    constexpr int kFlags = Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop | kCaptionTextFlags;
-    if (!look.enabled) {
-        DrawEngravedText(painter, box, kFlags, look.caption, kEngravedLight, kEngravedDark);
-        return;
-    }
-    painter.setPen(look.fontColor);
-    painter.drawText(look.down ? box.translated(1, 1) : box, kFlags, look.caption);
+    DrawCaptionText(painter, box,
+                    Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop | kCaptionTextFlags, look);
 }
 
 void DrawArrow(QPainter& painter, const QRect& rect, TlumArrow arrow) {
@@ -82,8 +78,10 @@ void DrawButton(QPainter& painter, const QRect& rect, const ButtonLook& look) {
     }
     SplitDraw(painter, look.image, rect, look.transparent);
     const bool hasGlyph = !look.arrow && !look.glyph.isNull();
+    GlyphPlacement place;
     if (hasGlyph) {
-        DrawGlyph(painter, rect, look);
+        place = PlaceGlyphOf(rect, look);
+        DrawGlyph(painter, rect, place, look);
     }
     if (look.focusMark == ButtonLook::FocusMark::Rectangle) {
         const int m = look.focusMargin;
@@ -93,7 +91,7 @@ void DrawButton(QPainter& painter, const QRect& rect, const ButtonLook& look) {
         DrawArrow(painter, rect, *look.arrow);
     } else if (!look.caption.trimmed().isEmpty()) {
         if (hasGlyph) {
-            DrawCaptionBesideGlyph(painter, rect, look);
+            DrawCaptionBesideGlyph(painter, rect, place, look);
         } else {
             DrawPlainCaption(painter, rect, look);
         }

@@ -8,10 +8,8 @@
 #include "skin/core/theme_table.h"
 
 namespace kestrum {
-namespace {
 
-// Every transparent key colour is replaced by a fully transparent pixel.
-QImage WithoutKey(const QImage& image, QRgb key) {
+QImage WithoutKeyColour(const QImage& image, QRgb key) {
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < keyed.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
@@ -21,10 +19,8 @@ QImage WithoutKey(const QImage& image, QRgb key) {
             }
         }
     }
-    return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return keyed;
 }
-
-}  // namespace
 
 QImage LoadSkinBitmap(std::string_view name) {
     if (name.empty()) {
@@ -61,10 +57,13 @@ QImage CutStripFrame(const QImage& strip, int count, int index) {
 }
 
 SkinFrame::SkinFrame(const QImage& image)
-    : opaque(image.convertToFormat(QImage::Format_RGB32)), keyed(WithoutKey(image, 0xFF00FF)) {}
+    : opaque(image.convertToFormat(QImage::Format_RGB32)),
+      keyed(
+          WithoutKeyColour(image, 0xFF00FF).convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 
 const QImage& MenuCheckedImage() {
-    static const QImage image = WithoutKey(LoadSkinBitmap("MENU_CHECKED"), 0xFFFFFF);
+    static const QImage image = WithoutKeyColour(LoadSkinBitmap("MENU_CHECKED"), 0xFFFFFF)
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return image;
 }
 

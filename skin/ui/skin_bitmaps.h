@@ -19,6 +19,10 @@ QImage GetThemeBitmap(TlumUIStyle style, int item);
 // is the rightmost one. Null when the strip is null or the index is out of range.
 QImage CutStripFrame(const QImage& strip, int count, int index);
 
+// The image as ARGB32 with every pixel of the key colour (whatever its alpha)
+// made fully transparent.
+QImage WithoutKeyColour(const QImage& image, QRgb key);
+
 // A state image ready for drawing: as it is, and with its magenta pixels
 // made transparent.
 struct SkinFrame {
