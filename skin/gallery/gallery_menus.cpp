@@ -4,6 +4,7 @@
 
 #include "app/ui/form_builder.h"
 #include "app/ui/main_window_form.h"
+#include "app/ui/qt_text.h"
 #include "profiles/ui/profile_menu.h"
 #include "skin/gallery/gallery_cases.h"
 #include "skin/gallery/gallery_skin.h"
@@ -11,10 +12,6 @@
 
 namespace kestrum::gallery {
 namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The menu opened at the screen's corner, `selected` highlighted.
 QImage Opened(QMenu& menu, QAction* selected) {
@@ -44,7 +41,7 @@ Shot StyleMenu(TlumUIStyle style) {
     menu.addSeparator();
     QMenu* more = menu.addMenu("Apple iPod");
     more->addAction("iPod Classic - High Quality");
-    return {QString("menu-%1").arg(Text(UIStyleName(style))), Opened(menu, selected)};
+    return {QString("menu-%1").arg(ToQString(UIStyleName(style))), Opened(menu, selected)};
 }
 
 }  // namespace

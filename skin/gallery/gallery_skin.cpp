@@ -1,5 +1,7 @@
 #include "skin/gallery/gallery_skin.h"
 
+#include "app/ui/qt_text.h"
+
 namespace kestrum::gallery {
 namespace {
 
@@ -31,9 +33,7 @@ std::unique_ptr<TlumFileTheme> LoadSkinOption(const QStringList& arguments, QStr
     }
     if (!skin->Ready()) {
         const std::string_view message = skinfile::SkinReadMessage(skin->LastOutcome());
-        *error = QString("%1: %2").arg(
-            skin->ThemeFile(),
-            QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        *error = QString("%1: %2").arg(skin->ThemeFile(), ToQString(message));
         return nullptr;
     }
     return skin;
