@@ -2,28 +2,19 @@
 
 namespace kestrum::cli {
 
-BatchSettings ResolveBatchSettings(const Options& options, const Settings& saved) {
-    BatchSettings batch;
-    batch.profile = options.profile.value_or(saved.OutputFormat);
-    batch.outputFolder = options.outputFolder.value_or(saved.OutputDirectory);
-    batch.sameAsInput = options.sameAsInput || (!options.outputFolder && saved.SameInput);
+BatchChoices ResolveBatchChoices(const Options& options, const Settings& saved) {
+    BatchChoices batch;
+    batch.Profile = options.profile.value_or(saved.OutputFormat);
+    batch.OutputFolder = options.outputFolder.value_or(saved.OutputDirectory);
+    batch.SameAsInput = options.sameAsInput || (!options.outputFolder && saved.SameInput);
     if (options.encoder) {
-        batch.notUseAnotherFFmpeg = false;
-        batch.anotherFFmpeg = *options.encoder;
+        batch.NotUseAnotherFFmpeg = false;
+        batch.AnotherFFmpeg = *options.encoder;
     } else {
-        batch.notUseAnotherFFmpeg = saved.NotUseAnotherFFmpeg;
-        batch.anotherFFmpeg = saved.AnotherFFmpeg;
+        batch.NotUseAnotherFFmpeg = saved.NotUseAnotherFFmpeg;
+        batch.AnotherFFmpeg = saved.AnotherFFmpeg;
     }
     return batch;
-}
-
-BatchChoices ChoicesOf(const BatchSettings& batch) {
-    return {batch.sameAsInput, batch.outputFolder, batch.profile, batch.notUseAnotherFFmpeg,
-            batch.anotherFFmpeg};
-}
-
-std::optional<std::string> CheckProfileAndEncoder(const BatchSettings& batch) {
-    return ProfileOrEncoderProblem(ChoicesOf(batch));
 }
 
 }  // namespace kestrum::cli

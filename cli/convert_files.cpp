@@ -50,8 +50,7 @@ int ConvertFiles(const Options& options) {
     MainThreadQueue queue;
     StopSignals signals([&queue] { queue.Post([] {}); });
 
-    const BatchSettings settings = ResolveBatchSettings(options, SettingsStore().Read());
-    const BatchChoices choices = ChoicesOf(settings);
+    const BatchChoices choices = ResolveBatchChoices(options, SettingsStore().Read());
     const OverwriteAnswer overwrite = options.overwrite.value_or(
         StandardInputIsTerminal() ? OverwriteAnswer::Ask : OverwriteAnswer::No);
     ConsoleFrontEnd console(overwrite, choices.OutputFolder, signals.WakeHandle());

@@ -6,7 +6,6 @@
 #include "cli/terminal.h"
 #include "convert/core/encoder_probe.h"
 #include "platform/file_system.h"
-#include "platform/program_search.h"
 #include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
@@ -23,38 +22,31 @@ bool AnswerOverwrite(OverwriteAnswer answer, const std::string& output) {
     return answer == OverwriteAnswer::Yes;
 }
 
-// The arguments as the encoder the batch would run needs them.
-AdaptedArguments AdaptForEncoder(const BatchSettings& batch, const std::string& arguments,
-                                 const std::string& extension) {
-    const std::string program = batch.notUseAnotherFFmpeg
-                                    ? platform::FindProgram(std::string(kEncoderBareName))
-                                    : batch.anotherFFmpeg;
-    return AdaptArguments(arguments, extension, ProbeEncoder(program));
-}
-
 }  // namespace
 
 // What a conversion would run, file by file, without running anything.
 int PrintCommands(const Options& options) {
-    const BatchSettings batch = ResolveBatchSettings(options, SettingsStore().Read());
-    if (const auto refusal = CheckProfileAndEncoder(batch)) {
+    const BatchChoices batch = ResolveBatchChoices(options, SettingsStore().Read());
+    if (const auto refusal = ProfileOrEncoderProblem(batch)) {
         WriteLine(stderr, *refusal);
         return 2;
     }
-    const std::string extension = GetProfileExtension(batch.profile);
-    const std::string arguments = GetProfileArguments(batch.profile);
+    const std::string extension = GetProfileExtension(batch.Profile);
+    const std::string arguments = GetProfileArguments(batch.Profile);
     const OverwriteAnswer answer = options.overwrite.value_or(OverwriteAnswer::No);
-    const AdaptedArguments adapted =
-        options.files.empty() ? AdaptedArguments{} : AdaptForEncoder(batch, arguments, extension);
+    // The arguments as the encoder the batch would run needs them.
+    const AdaptedArguments adapted = AdaptArguments(
+        arguments, extension,
+        ProbeEncoder(EncoderProgram(batch.NotUseAnotherFFmpeg, batch.AnotherFFmpeg)));
 
     for (const std::string& input : options.files) {
         CommandPieces pieces{
-            batch.notUseAnotherFFmpeg,
-            batch.anotherFFmpeg,
+            batch.NotUseAnotherFFmpeg,
+            batch.AnotherFFmpeg,
             false,
             input,
             arguments,
-            OutputFileFor(input, batch.sameAsInput, batch.outputFolder, extension)};
+            OutputFileFor(input, batch.SameAsInput, batch.OutputFolder, extension)};
         WriteLine(stdout, "output: " + pieces.OutputFile);
         if (OutputIsInput(input, pieces.OutputFile)) {
             WriteLine(stdout, "skipped: output is the input file");
@@ -76,7 +68,7 @@ int PrintCommands(const Options& options) {
             pieces.Arguments = adapted.arguments;
             WriteLine(stdout, "adapted: " + ComposeCommandLine(pieces));
         } else if (adapted.outcome != AdaptOutcome::Unchanged) {
-            WriteLine(stdout, "refused: " + AdaptRefusalMessage(adapted.outcome, batch.profile));
+            WriteLine(stdout, "refused: " + AdaptRefusalMessage(adapted.outcome, batch.Profile));
         }
     }
     return 0;

@@ -8,7 +8,6 @@
 #include "convert/core/encoder_probe.h"
 #include "platform/file_system.h"
 #include "platform/pipe.h"
-#include "platform/program_search.h"
 #include "platform/system_error.h"
 #include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
@@ -41,8 +40,7 @@ void TConvertProcess::Start() {
     // The catalogue's arguments were written for encoder builds of about
     // 2010; a modern build gets them in today's spelling. A job this build
     // cannot do at all ends here, before anyone is asked anything.
-    const std::string program =
-        NotUseAnotherFFmpeg ? platform::FindProgram(std::string(kEncoderBareName)) : AnotherFFmpeg;
+    const std::string program = EncoderProgram(NotUseAnotherFFmpeg, AnotherFFmpeg);
     const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, ProbeEncoder(program));
     if (adapted.outcome == AdaptOutcome::NeedsLibx264) {
         PostFinished(FinishStatus::EncoderLacksH264);

@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include "platform/file_system.h"
+#include "platform/program_search.h"
+#include "profiles/core/command_line.h"
 
 namespace kestrum {
 
@@ -132,6 +134,11 @@ EncoderCapabilities EncoderProbe::Probe(const std::string& programPath) {
     EncoderCapabilities answer = Ask(programPath);
     const std::lock_guard lock(mutex_);
     return answers_.try_emplace(key, std::move(answer)).first->second;
+}
+
+std::string EncoderProgram(bool notUseAnotherFFmpeg, const std::string& anotherFFmpeg) {
+    return notUseAnotherFFmpeg ? platform::FindProgram(std::string(kEncoderBareName))
+                               : anotherFFmpeg;
 }
 
 EncoderCapabilities ProbeEncoder(const std::string& programPath) {

@@ -42,6 +42,10 @@ private:
     std::map<Key, EncoderCapabilities> answers_;
 };
 
+// The encoder a job runs: the bare name as the program search finds it, or
+// the other encoder copy's path as it is.
+std::string EncoderProgram(bool notUseAnotherFFmpeg, const std::string& anotherFFmpeg);
+
 // The program's one probe, shared by every batch.
 EncoderCapabilities ProbeEncoder(const std::string& programPath);
 
