@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "app/core/ascii_text.h"
+
 namespace kestrum {
 
 namespace {
@@ -73,8 +75,7 @@ OutputDescription DescribeOutput(const ArgumentTokens& tokens, std::string_view 
                                  const EncoderCapabilities& encoder) {
     OutputDescription output;
     std::string lowered(extension);
-    std::ranges::transform(lowered, lowered.begin(),
-                           [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    std::ranges::transform(lowered, lowered.begin(), LowerAscii);
     output.format = LookUp(kFormatOfExtension, lowered);
     const Target* target = nullptr;
     for (std::size_t at = 0; at + 1 < tokens.Size(); ++at) {

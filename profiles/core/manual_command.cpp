@@ -1,5 +1,7 @@
 #include "profiles/core/manual_command.h"
 
+#include <utility>
+
 #include "app/core/ascii_text.h"
 
 namespace kestrum {
@@ -15,10 +17,7 @@ bool StartsLikeManualCommand(std::string_view caption) {
     return StartsWithLowerAscii(caption, "ffmpeg");
 }
 
-namespace {
-
-// Where the first "%1." of a manual command starts; nothing for any other caption.
-std::optional<std::size_t> OutputMarkerOf(std::string_view caption) {
+std::optional<ManualCommandParts> SplitManualCommand(std::string_view caption) {
     if (!StartsLikeManualCommand(caption)) {
         return std::nullopt;
     }
@@ -26,17 +25,6 @@ std::optional<std::size_t> OutputMarkerOf(std::string_view caption) {
     if (marker == std::string_view::npos) {
         return std::nullopt;
     }
-    return marker;
-}
-
-}  // namespace
-
-std::optional<ManualCommandParts> SplitManualCommand(std::string_view caption) {
-    const std::optional<std::size_t> found = OutputMarkerOf(caption);
-    if (!found) {
-        return std::nullopt;
-    }
-    const std::size_t marker = *found;
     ManualCommandParts parts;
     if (marker > kPrefix.size()) {
         parts.arguments = std::string(caption.substr(kPrefix.size(), marker - kPrefix.size()));
@@ -46,19 +34,16 @@ std::optional<ManualCommandParts> SplitManualCommand(std::string_view caption) {
 }
 
 std::optional<ManualCommandFields> ManualCommandEditFields(std::string_view caption) {
-    const std::optional<std::size_t> found = OutputMarkerOf(caption);
-    if (!found) {
+    std::optional<ManualCommandParts> parts = SplitManualCommand(caption);
+    if (!parts) {
         return std::nullopt;
     }
-    const std::size_t marker = *found;
-    ManualCommandFields fields;
-    // The options end one character before the marker, at the space of " %1.".
-    if (marker > kPrefix.size() + 1) {
-        fields.commandLine =
-            std::string(caption.substr(kPrefix.size(), marker - kPrefix.size() - 1));
+    // The options end one character before the marker, at the space of " %1.";
+    // the extension field goes without the extension's ".".
+    if (!parts->arguments.empty()) {
+        parts->arguments.pop_back();
     }
-    fields.extension = std::string(caption.substr(marker + kOutputMarker.size()));
-    return fields;
+    return ManualCommandFields{std::move(parts->arguments), parts->extension.substr(1)};
 }
 
 std::string ComposeManualCommand(std::string_view commandLine, std::string_view extension) {
