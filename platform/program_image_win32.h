@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // Helpers shared by the Windows process services (not a service of their own).
 namespace kestrum::platform::win32 {
@@ -19,9 +18,5 @@ std::string ProgramOfCommandLine(const std::string& commandLine);
 // True when the program is a Windows program or is not found (process
 // creation then reports that itself).
 bool IsStartableProgram(const std::string& commandLine);
-
-// One command line from separate arguments, quoted so that the C runtime of
-// the started program splits it back into exactly these arguments.
-std::string QuoteCommandLine(const std::vector<std::string>& argv);
 
 }  // namespace kestrum::platform::win32

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/program_image_win32.h"
+#include "platform/quote_command_line.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 #include "profiles/core/profile_catalogue.h"
@@ -44,8 +45,8 @@ TEST(WindowsCommandLine, QuotedArgumentsSplitBackWhole) {
         {"%1", "$(x)", "\xe9\xff latin1"},
     };
     for (const Argv& argv : cases) {
-        EXPECT_EQ(SplitArgumentsLikeCrt(platform::win32::QuoteCommandLine(argv)), argv)
-            << platform::win32::QuoteCommandLine(argv);
+        EXPECT_EQ(SplitArgumentsLikeCrt(platform::QuoteCommandLine(argv)), argv)
+            << platform::QuoteCommandLine(argv);
     }
 }
 

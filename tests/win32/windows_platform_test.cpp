@@ -11,7 +11,7 @@
 #include "platform/child_process.h"
 #include "platform/file_system.h"
 #include "platform/pipe.h"
-#include "platform/program_image_win32.h"
+#include "platform/quote_command_line.h"
 #include "platform/system_error.h"
 #include "support/temp_folder.h"
 
@@ -29,8 +29,7 @@ bool Inheritable(HANDLE handle) {
 // The test encoder playing `script` from a file in `folder`.
 std::string FakeEncoderCommand(const test::TempFolder& folder, const std::string& script) {
     test::WriteFile(folder / "script.txt", script);
-    return platform::win32::QuoteCommandLine(
-        {KESTRUM_FAKE_ENCODER, "-i", folder / "script.txt", "out"});
+    return platform::QuoteCommandLine({KESTRUM_FAKE_ENCODER, "-i", folder / "script.txt", "out"});
 }
 
 TEST(WindowsPipes, ChildEndInheritableOwnEndNot) {
