@@ -20,6 +20,7 @@ struct KeyPlace {
     bool sectionFound = false;
     bool keyFound = false;
     ini::LineSpan keyLine;           // the key's line, when found
+    std::string_view value;          // and its value, as read from that line
     std::size_t sectionEnd = 0;      // end of the section's last non-blank line
     bool sectionEndHasBreak = true;  // that line ends with a line break
 };
@@ -54,6 +55,7 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
         if (parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) {
             place.keyFound = true;
             place.keyLine = line;
+            place.value = parsed.value;
             return place;
         }
     }
@@ -73,10 +75,7 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     if (!place.keyFound) {
         return std::nullopt;
     }
-    const std::string_view line = std::string_view(content_).substr(
-        place.keyLine.begin, place.keyLine.end - place.keyLine.begin);
-    const std::string_view value = ini::Unquote(ini::ParseLine(line).value);
-    return std::string(value.substr(0, kMaxValueLength));
+    return std::string(ini::Unquote(place.value).substr(0, kMaxValueLength));
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
