@@ -17,4 +17,9 @@ void InitProgramPictures() {
     (void)done;
 }
 
+QImage ProgramPicture(const char* name) {
+    InitProgramPictures();
+    return QImage(name);
+}
+
 }  // namespace kestrum::pictures

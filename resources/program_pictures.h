@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 namespace kestrum::pictures {
 
 // The pictures of the windows, all our own (drawn by resources/artwork).
@@ -21,5 +23,8 @@ inline constexpr char kProgramIcon256[] = ":/icons/kestrum-256.png";
 // Registers the pictures compiled into the UI library. Every loader of ours
 // calls it; call it once yourself before loading a picture by name elsewhere.
 void InitProgramPictures();
+
+// The picture of one of the names above, the pictures registered first.
+QImage ProgramPicture(const char* name);
 
 }  // namespace kestrum::pictures

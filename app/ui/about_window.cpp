@@ -15,7 +15,6 @@ namespace {
 
 FormDecl MakeDeclaration() {
     using K = ControlKind;
-    pictures::InitProgramPictures();
     static const std::string address = "http://" + std::string(texts::kVendorAddress);
     return {
         .name = "frmAbout",
@@ -32,7 +31,7 @@ FormDecl MakeDeclaration() {
                 {.name = "Image1",
                  .kind = K::Picture,
                  .bounds = {20, 61, 32, 32},
-                 .properties = {{"Picture", QImage(pictures::kProgramEmblem)}}},
+                 .properties = {{"Picture", pictures::ProgramPicture(pictures::kProgramEmblem)}}},
                 // Its caption is set when the window is shown.
                 {.name = "Label1", .kind = K::Label, .bounds = {80, 62, 0, 0}},
                 {.name = "Label2",

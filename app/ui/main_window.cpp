@@ -125,8 +125,7 @@ void TfrmMain::ReadWriteSettings(bool read) {
     if (read) {
         const Settings settings = store.Read();
         OutputDirectory = settings.OutputDirectory;
-        fpType->SetCaption(ToQString(settings.OutputFormat));
-        fpType->setToolTip(fpType->Caption());
+        SetProfileCaption(ToQString(settings.OutputFormat));
         cbSameInput->SetChecked(settings.SameInput);
         AnotherFFmpeg = settings.AnotherFFmpeg;
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;

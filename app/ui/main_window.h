@@ -130,6 +130,7 @@ protected:
 
 private:
     void FindControls();
+    void SetProfileCaption(const QString& caption);
     void FormCreate();
     void FormClose();
     void RunConvert();

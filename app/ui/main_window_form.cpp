@@ -9,15 +9,10 @@
 namespace kestrum {
 namespace {
 
-QImage Png(const char* name) {
-    pictures::InitProgramPictures();
-    return QImage(name);
-}
-
 FormDecl MakeDeclaration() {
     using K = ControlKind;
     const PropertyValue winXP = StyleOf(TlumUIStyle::WinXP);
-    const QImage advancedIcon = Png(pictures::kAdvancedIcon);
+    const QImage advancedIcon = pictures::ProgramPicture(pictures::kAdvancedIcon);
     return {
         .name = "frmMain",
         .caption = texts::kAppTitle,
@@ -35,7 +30,7 @@ FormDecl MakeDeclaration() {
                  .kind = K::Picture,
                  .bounds = {8, 8, 32, 32},
                  .cursor = Qt::PointingHandCursor,
-                 .properties = {{"Picture", Png(pictures::kProgramEmblem)}}},
+                 .properties = {{"Picture", pictures::ProgramPicture(pictures::kProgramEmblem)}}},
                 {.name = "lTitle",
                  .kind = K::Label,
                  .bounds = {49, 8, 0, 0},
@@ -52,7 +47,7 @@ FormDecl MakeDeclaration() {
                 {.name = "iUpdate",
                  .kind = K::Picture,
                  .bounds = {0, 24, 16, 16},
-                 .properties = {{"Picture", Png(pictures::kUpdateIcon)}}},
+                 .properties = {{"Picture", pictures::ProgramPicture(pictures::kUpdateIcon)}}},
                 {.name = "lUpdate",
                  .kind = K::URLLabel,
                  .bounds = {0, 24, 0, 0},
@@ -123,7 +118,8 @@ FormDecl MakeDeclaration() {
                  .properties = {{"AutoSize", true},
                                 {"Picture", advancedIcon},
                                 {"NoFocusedPicture", advancedIcon},
-                                {"FocusedPicture", Png(pictures::kAdvancedIconHover)}}},
+                                {"FocusedPicture",
+                                 pictures::ProgramPicture(pictures::kAdvancedIconHover)}}},
                 {.name = "lbEAddress",
                  .kind = K::Label,
                  .bounds = {45, 257, 0, 0},

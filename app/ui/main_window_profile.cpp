@@ -20,13 +20,18 @@ QPoint TfrmMain::ProfileMenuPoint() const {
     return {origin.x() + fpType->x() + fpType->width() / 5, origin.y() / 2};
 }
 
+// The profile box's hint always shows its whole caption.
+void TfrmMain::SetProfileCaption(const QString& caption) {
+    fpType->SetCaption(caption);
+    fpType->setToolTip(fpType->Caption());
+}
+
 void TfrmMain::fpTypeClick() {
     pmType->Popup(ProfileMenuPoint());
 }
 
 void TfrmMain::TypeMenuClick(QAction* entry) {
-    fpType->SetCaption(ProfileOfMenuEntry(entry->text()));
-    fpType->setToolTip(fpType->Caption());
+    SetProfileCaption(ProfileOfMenuEntry(entry->text()));
     lExtName->SetCaption(ExtensionLabelText(fpType->Caption()));
 }
 
@@ -34,8 +39,7 @@ void TfrmMain::miManualConvertClick() {
     TfrmManualConvert dialog(this, fpType->Caption());
     if (dialog.exec() == mrOk) {
         // The extension label keeps its text until the next menu choice.
-        fpType->SetCaption(dialog.Edit1->text());
-        fpType->setToolTip(fpType->Caption());
+        SetProfileCaption(dialog.Edit1->text());
     }
 }
 

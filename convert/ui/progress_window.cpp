@@ -20,7 +20,6 @@ namespace {
 
 FormDecl MakeDeclaration() {
     using K = ControlKind;
-    pictures::InitProgramPictures();
     const PropertyValue winXP = StyleOf(TlumUIStyle::WinXP);
     return {
         .name = "frmConvert",
@@ -45,18 +44,18 @@ FormDecl MakeDeclaration() {
                  .kind = K::ProgressBar,
                  .bounds = {20, 50, 212, 18},
                  .parent = "GroupBox2",
-                 .properties = {winXP,
-                                {"Orientation",
-                                 QVariant::fromValue(TlumOrientation::lumHorizontal)},
-                                {"Min", 0},
-                                {"Max", 100},
-                                {"Position", 50},
-                                {"ShowCaption", true},
-                                {"SmartShowCaption", false},
-                                ColourOf("CaptionColor", kClBlack),
-                                ColourOf("BorderColor", 0x686868),
-                                ColourOf("Color", 0xDEEBEF),
-                                {"Picture", QImage(pictures::kConvertProgressFill)}}},
+                 .properties =
+                     {winXP,
+                      {"Orientation", QVariant::fromValue(TlumOrientation::lumHorizontal)},
+                      {"Min", 0},
+                      {"Max", 100},
+                      {"Position", 50},
+                      {"ShowCaption", true},
+                      {"SmartShowCaption", false},
+                      ColourOf("CaptionColor", kClBlack),
+                      ColourOf("BorderColor", 0x686868),
+                      ColourOf("Color", 0xDEEBEF),
+                      {"Picture", pictures::ProgramPicture(pictures::kConvertProgressFill)}}},
                 {.name = "Label5",
                  .kind = K::Label,
                  .bounds = {20, 80, 0, 0},
@@ -80,7 +79,7 @@ FormDecl MakeDeclaration() {
                 {.name = "Image2",
                  .kind = K::Picture,
                  .bounds = {280, 32, 32, 32},
-                 .properties = {{"Picture", QImage(pictures::kConvertPicture)}}},
+                 .properties = {{"Picture", pictures::ProgramPicture(pictures::kConvertPicture)}}},
                 {.name = "bStop",
                  .kind = K::Button,
                  .bounds = {257, 104, 80, 27},
