@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/quote_command_line.h"
+
 namespace kestrum {
 
 std::optional<std::size_t> ArgumentTokens::Find(OptionNames names, std::size_t from) const {
@@ -57,44 +59,8 @@ std::optional<std::size_t> ArgumentTokens::EraseOptionsWithValue(OptionNames nam
     return first;
 }
 
-namespace {
-
-bool NeedsQuotes(const std::string& token) {
-    return token.empty() || token.find_first_of(" \t\"") != std::string::npos;
-}
-
-// The Microsoft runtime's quoting: backslashes are literal except before a
-// quote, so those (and the ones before the closing quote) are doubled.
-std::string Quote(const std::string& token) {
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : token) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == '"') {
-            quoted.append(backslashes * 2 + 1, '\\');
-        } else {
-            quoted.append(backslashes, '\\');
-        }
-        backslashes = 0;
-        quoted.push_back(c);
-    }
-    quoted.append(backslashes * 2, '\\');
-    quoted.push_back('"');
-    return quoted;
-}
-
-}  // namespace
-
 std::string JoinArgumentsLikeCrt(const std::vector<std::string>& tokens) {
-    std::string text;
-    for (const std::string& token : tokens) {
-        text += NeedsQuotes(token) ? Quote(token) : token;
-        text.push_back(' ');
-    }
-    return text;
+    return tokens.empty() ? std::string() : platform::QuoteCommandLine(tokens) + ' ';
 }
 
 std::optional<double> ParseScaledNumber(std::string_view text) {
