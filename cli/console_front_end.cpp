@@ -14,6 +14,14 @@ std::string Counter(const BatchJob& job) {
 
 }  // namespace
 
+bool AnswerOverwrite(OverwriteAnswer answer, std::string_view question,
+                     platform::NativeHandle cancel) {
+    if (answer == OverwriteAnswer::Ask && StandardInputIsTerminal()) {
+        return cli::AskYesNo(question, cancel);
+    }
+    return answer == OverwriteAnswer::Yes;
+}
+
 ConsoleFrontEnd::ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder,
                                  platform::NativeHandle cancel)
     : overwrite_(overwrite),
@@ -31,10 +39,7 @@ bool ConsoleFrontEnd::AskYesNo(Question question, std::string_view text) {
         Message("kestrum-convert: creating the output folder " + outputFolder_);
         return true;
     }
-    if (overwrite_ == OverwriteAnswer::Ask && askTerminal_) {
-        return cli::AskYesNo(text, cancel_);
-    }
-    return overwrite_ == OverwriteAnswer::Yes;
+    return AnswerOverwrite(overwrite_, text, cancel_);
 }
 
 void ConsoleFrontEnd::ShowInformation(std::string_view text) {

@@ -8,6 +8,12 @@
 
 namespace kestrum::cli {
 
+// The answer to the overwrite question: asked on the terminal when `answer`
+// is Ask and standard input is a terminal (`cancel` as for cli::AskYesNo),
+// otherwise yes only for Yes.
+bool AnswerOverwrite(OverwriteAnswer answer, std::string_view question,
+                     platform::NativeHandle cancel = platform::kNoHandle);
+
 // kestrum-convert's side of a batch: questions on the terminal (or answered by
 // the options when there is no terminal), messages on standard error, and the
 // progress on standard output: a live line per file on a terminal, plain

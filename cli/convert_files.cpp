@@ -51,8 +51,8 @@ int ConvertFiles(const Options& options) {
     StopSignals signals([&queue] { queue.Post([] {}); });
 
     const BatchChoices choices = ResolveBatchChoices(options, SettingsStore().Read());
-    const OverwriteAnswer overwrite = options.overwrite.value_or(
-        StandardInputIsTerminal() ? OverwriteAnswer::Ask : OverwriteAnswer::No);
+    // Without a terminal to ask on, Ask keeps existing outputs.
+    const OverwriteAnswer overwrite = options.overwrite.value_or(OverwriteAnswer::Ask);
     ConsoleFrontEnd console(overwrite, choices.OutputFolder, signals.WakeHandle());
 
     const BatchCheck check = CheckBeforeBatch(choices, console);

@@ -2,6 +2,7 @@
 #include "app/core/settings_store.h"
 #include "app/core/string_table.h"
 #include "cli/batch_settings.h"
+#include "cli/console_front_end.h"
 #include "cli/modes.h"
 #include "cli/terminal.h"
 #include "convert/core/encoder_probe.h"
@@ -12,17 +13,6 @@
 #include "profiles/core/profile_catalogue.h"
 
 namespace kestrum::cli {
-
-namespace {
-
-bool AnswerOverwrite(OverwriteAnswer answer, const std::string& output) {
-    if (answer == OverwriteAnswer::Ask && StandardInputIsTerminal()) {
-        return AskYesNo(output + std::string(texts::kOverwriteQuestion));
-    }
-    return answer == OverwriteAnswer::Yes;
-}
-
-}  // namespace
 
 // What a conversion would run, file by file, without running anything.
 int PrintCommands(const Options& options) {
@@ -53,7 +43,8 @@ int PrintCommands(const Options& options) {
             continue;
         }
         if (platform::FileExists(pieces.OutputFile)) {
-            if (!AnswerOverwrite(answer, pieces.OutputFile)) {
+            if (!AnswerOverwrite(answer,
+                                 pieces.OutputFile + std::string(texts::kOverwriteQuestion))) {
                 WriteLine(stdout, "skipped: output exists");
                 continue;
             }
