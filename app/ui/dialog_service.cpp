@@ -4,9 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "app/core/string_table.h"
+#include "app/ui/form_builder.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/service_slot.h"
 
@@ -69,16 +69,9 @@ private:
         return owner != nullptr ? owner->window() : QApplication::activeWindow();
     }
 
-    // Centred on the primary screen, rounding toward zero.
     static void CentreOnScreen(QFileDialog& dialog) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen == nullptr) {
-            return;
-        }
         dialog.adjustSize();
-        const QRect area = screen->geometry();
-        dialog.move(area.left() + (area.width() - dialog.width()) / 2,
-                    area.top() + (area.height() - dialog.height()) / 2);
+        Place(dialog, FormPosition::ScreenCenter);
     }
 };
 

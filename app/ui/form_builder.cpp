@@ -135,19 +135,6 @@ void SetProperty(QObject& object, const char* name, const QVariant& value) {
     }
 }
 
-void Place(QWidget& form, FormPosition position) {
-    QRect area;
-    if (position == FormPosition::OwnerCenter && form.parentWidget() != nullptr) {
-        area = form.parentWidget()->window()->geometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
-        area = screen->geometry();
-    }
-    if (area.isValid()) {
-        form.move(area.left() + (area.width() - form.width()) / 2,
-                  area.top() + (area.height() - form.height()) / 2);
-    }
-}
-
 void BuildControl(QWidget& form, const ControlDecl& decl) {
     QWidget* parent = &form;
     QPoint origin(0, 0);
@@ -203,6 +190,19 @@ void BuildAction(QWidget& form, const ActionDecl& decl) {
 }
 
 }  // namespace
+
+void Place(QWidget& form, FormPosition position) {
+    QRect area;
+    if (position == FormPosition::OwnerCenter && form.parentWidget() != nullptr) {
+        area = form.parentWidget()->window()->geometry();
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+        area = screen->geometry();
+    }
+    if (area.isValid()) {
+        form.move(area.left() + (area.width() - form.width()) / 2,
+                  area.top() + (area.height() - form.height()) / 2);
+    }
+}
 
 void ApplyProperties(QObject& object, const std::vector<PropertyValue>& properties) {
     for (const PropertyValue& property : properties) {

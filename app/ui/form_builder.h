@@ -16,6 +16,10 @@ namespace kestrum {
 // something unknown throws std::logic_error.
 void BuildForm(QWidget& form, const FormDecl& decl);
 
+// Centres the window on its owner (OwnerCenter, when it has one) or on the
+// primary screen, rounding toward zero.
+void Place(QWidget& form, FormPosition position);
+
 // Sets the declared properties of `object`, in order.
 void ApplyProperties(QObject& object, const std::vector<PropertyValue>& properties);
 
