@@ -10,8 +10,6 @@ namespace kestrum {
 
 namespace {
 
-using Pair = std::pair<std::string_view, std::string_view>;
-
 // Output extensions and the muxer the encoder picks for them.
 constexpr std::array kFormatOfExtension = {
     Pair{".mp4", "mp4"},      Pair{".mov", "mov"},   Pair{".3gp", "3gp"},  Pair{".3g2", "3g2"},
@@ -43,16 +41,6 @@ constexpr std::array kTargets = {
     Target{"dvd", "dvd", "mpeg2video", "ac3"},    Target{"dv", "dv", "dvvideo", "pcm_s16le"},
     Target{"dv50", "dv", "dvvideo", "pcm_s16le"},
 };
-
-template <typename Table>
-std::string_view LookUp(const Table& table, std::string_view key) {
-    for (const Pair& row : table) {
-        if (row.first == key) {
-            return row.second;
-        }
-    }
-    return {};
-}
 
 const Target* FindTarget(std::string_view value) {
     for (const std::string_view norm : {"ntsc-", "pal-", "film-"}) {

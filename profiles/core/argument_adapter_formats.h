@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "profiles/core/argument_adapter.h"
 #include "profiles/core/argument_adapter_tokens.h"
@@ -13,6 +14,20 @@ inline const OptionNames kVideoCodecOptions = {"-vcodec", "-c:v", "-codec:v", "-
 inline const OptionNames kAudioCodecOptions = {"-acodec", "-c:a", "-codec:a", "-c", "-codec"};
 inline const OptionNames kVideoFilterOptions = {"-vf", "-filter:v"};
 inline const OptionNames kAudioFilterOptions = {"-af", "-filter:a"};
+
+// One row of a name table: an old or outside name and what it stands for.
+using Pair = std::pair<std::string_view, std::string_view>;
+
+// What the first row of `table` with `key` stands for; empty when no row has it.
+template <typename Table>
+std::string_view LookUp(const Table& table, std::string_view key) {
+    for (const Pair& row : table) {
+        if (row.first == key) {
+            return row.second;
+        }
+    }
+    return {};
+}
 
 // What the arguments make of the output file.
 struct OutputDescription {

@@ -111,21 +111,11 @@ std::string MpegMotionEstimation(std::string_view method) {
 
 // libx264 names its search methods itself; the old wrapper mapped these.
 std::string X264MotionEstimation(std::string_view method) {
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kMethods{{
-        {"dia", "dia"},
-        {"epzs", "dia"},
-        {"hex", "hex"},
-        {"umh", "umh"},
-        {"full", "esa"},
-        {"esa", "esa"},
-        {"tesa", "tesa"},
-    }};
-    for (const auto& [old, modern] : kMethods) {
-        if (old == method) {
-            return std::string(modern);
-        }
-    }
-    return {};
+    constexpr std::array kMethods = {
+        Pair{"dia", "dia"},  Pair{"epzs", "dia"}, Pair{"hex", "hex"},   Pair{"umh", "umh"},
+        Pair{"full", "esa"}, Pair{"esa", "esa"},  Pair{"tesa", "tesa"},
+    };
+    return std::string(LookUp(kMethods, method));
 }
 
 void MotionEstimation(ArgumentTokens& tokens, const OutputDescription& output) {
