@@ -39,7 +39,7 @@ std::string FollowLinks(const std::string& path) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
+bool ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         return false;
@@ -56,7 +56,8 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
+        // The limit is checked on what was read: the file may grow meanwhile.
+        if (n <= 0 || static_cast<std::size_t>(n) > limit - content.size()) {
             ::close(fd);
             return n == 0;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -18,10 +19,21 @@ bool ForceDirectories(const std::string& path, unsigned mode = 0777);
 // The folder holding the running executable, with a trailing separator.
 std::string ExecutableFolder();
 
-// The size and last change time (in the system's own units) of an existing
-// file that is not a folder, so that a replaced file can be told apart.
-// False when there is none.
-bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified);
+// What tells one program file apart from another, even at the same path:
+// a file replaced by another (a new build copied over, a package upgrade)
+// differs in at least one of these.
+struct FileIdentity {
+    std::string path;  // absolute, symbolic links resolved (POSIX)
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // last change, in the system's own units
+    std::uint64_t device = 0;   // the volume serial number on Windows
+    std::uint64_t file = 0;     // the inode; the file index on Windows
+
+    auto operator<=>(const FileIdentity&) const = default;
+};
+
+// The identity of an existing file that is not a folder; false when there is none.
+bool IdentifyFile(const std::string& path, FileIdentity& identity);
 
 // True when both paths name the same existing file (same device and inode on
 // POSIX), however they are spelt.
@@ -32,8 +44,9 @@ bool SameExistingFile(const std::string& a, const std::string& b);
 namespace kestrum::platform {
 
 // The whole content of a regular file; nothing when it is missing, not a
-// regular file, or unreadable.
-bool ReadWholeFile(const std::string& path, std::string& content);
+// regular file, unreadable, or longer than `limit` bytes.
+bool ReadWholeFile(const std::string& path, std::string& content,
+                   std::size_t limit = std::string().max_size());
 
 // Replaces the file's content all at once: writes a temporary file beside it,
 // flushes it to disk and renames it over the file, keeping the file's

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <string>
 
 #include "platform/path_rules.h"
@@ -51,13 +52,19 @@ std::string ExecutableFolder() {
     return buffer.substr(0, buffer.rfind(kPreferredSeparator) + 1);
 }
 
-bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified) {
+bool IdentifyFile(const std::string& path, FileIdentity& identity) {
+    char resolved[PATH_MAX];
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (path.empty() || ::realpath(path.c_str(), resolved) == nullptr ||
+        ::stat(resolved, &st) != 0 || S_ISDIR(st.st_mode)) {
         return false;
     }
-    size = static_cast<std::uint64_t>(st.st_size);
-    modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.path = resolved;
+    identity.size = static_cast<std::uint64_t>(st.st_size);
+    identity.modified =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.device = static_cast<std::uint64_t>(st.st_dev);
+    identity.file = static_cast<std::uint64_t>(st.st_ino);
     return true;
 }
 
