@@ -39,6 +39,11 @@ bool IdentifyFile(const std::string& path, FileIdentity& identity);
 // POSIX), however they are spelt.
 bool SameExistingFile(const std::string& a, const std::string& b);
 
+// True when both paths name the same place for a file, whether or not a file
+// is there yet: the same text, the same existing file, or the same name (on
+// Windows in any case) in the same existing folder however it is spelt.
+bool SameFilePlace(const std::string& a, const std::string& b);
+
 }  // namespace kestrum::platform
 
 namespace kestrum::platform {

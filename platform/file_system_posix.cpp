@@ -75,4 +75,20 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
            sa.st_ino == sb.st_ino;
 }
 
+bool SameFilePlace(const std::string& a, const std::string& b) {
+    if (a == b || SameExistingFile(a, b)) {
+        return true;
+    }
+    const std::size_t slashA = a.rfind('/');
+    const std::size_t slashB = b.rfind('/');
+    const auto folder = [](const std::string& path, std::size_t slash) {
+        return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    };
+    const auto name = [](const std::string& path, std::size_t slash) {
+        return slash == std::string::npos ? path : path.substr(slash + 1);
+    };
+    return !name(a, slashA).empty() && name(a, slashA) == name(b, slashB) &&
+           SameExistingFile(folder(a, slashA), folder(b, slashB));
+}
+
 }  // namespace kestrum::platform

@@ -118,4 +118,25 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
+bool SameFilePlace(const std::string& a, const std::string& b) {
+    if (a == b || SameExistingFile(a, b)) {
+        return true;
+    }
+    const std::size_t endA = a.find_last_of(kPathSeparators);
+    const std::size_t endB = b.find_last_of(kPathSeparators);
+    const auto folder = [](const std::string& path, std::size_t end) {
+        return end == std::string::npos ? std::string(".") : path.substr(0, end + 1);
+    };
+    const auto name = [](const std::string& path, std::size_t end) {
+        return end == std::string::npos ? path : path.substr(end + 1);
+    };
+    const std::string nameA = name(a, endA);
+    const std::string nameB = name(b, endB);
+    // The file system's own comparison ignores case; the system's comes close.
+    return !nameA.empty() &&
+           ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, nameA.c_str(), -1, nameB.c_str(),
+                            -1) == CSTR_EQUAL &&
+           SameExistingFile(folder(a, endA), folder(b, endB));
+}
+
 }  // namespace kestrum::platform

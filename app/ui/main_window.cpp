@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QTimer>
 
 #include "app/core/settings_store.h"
 #include "app/core/string_table.h"
@@ -95,6 +96,13 @@ void TfrmMain::FormShow() {
                     Qt::UniqueConnection);
         }
     }
+    // Once the window is up: an encoder asked for the first time starts
+    // alongside, and must not hold up the first paint.
+    QTimer::singleShot(0, this, &TfrmMain::ProbeEncoderAhead);
+}
+
+void TfrmMain::ProbeEncoderAhead() {
+    encoderProbe_.Prepare(EncoderProgram(NotUseAnotherFFmpeg, AnotherFFmpeg));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "app/ui/message_prompts.h"
 #include "app/ui/qt_dispatcher.h"
 #include "convert/core/convert_process.h"
+#include "convert/core/encoder_probe_ahead.h"
 
 class QAction;
 
@@ -40,6 +41,10 @@ class TfrmMain : public TForm<QWidget> {
     // that they outlive it.
     QtMainThreadDispatcher dispatcher_;
     MessageBoxPrompts prompts_;
+    // Asks the encoder what build it is in the background: after the window
+    // first shows and whenever another encoder is chosen, so that Convert...
+    // never waits for it here.
+    EncoderProbeAhead encoderProbe_{SharedEncoderProbe(), dispatcher_};
 
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -131,6 +136,7 @@ protected:
 private:
     void FindControls();
     void SetProfileCaption(const QString& caption);
+    void ProbeEncoderAhead();
     void FormCreate();
     void FormClose();
     void RunConvert();

@@ -40,6 +40,7 @@ void TfrmMain::UseanotherFFMpeg1Click() {
         AnotherFFmpeg = ToStdString(dialog.Edit1->text());
         NotUseAnotherFFmpeg = dialog.cbNotUseAnother->Checked();
         UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+        ProbeEncoderAhead();
     }
 }
 

@@ -9,7 +9,6 @@
 #include "platform/file_system.h"
 #include "platform/pipe.h"
 #include "platform/system_error.h"
-#include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 
@@ -41,7 +40,7 @@ void TConvertProcess::Start() {
     // 2010; a modern build gets them in today's spelling. A job this build
     // cannot do at all ends here, before anyone is asked anything.
     const std::string program = EncoderProgram(NotUseAnotherFFmpeg, AnotherFFmpeg);
-    const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, ProbeEncoder(program));
+    const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, Encoder);
     if (adapted.outcome == AdaptOutcome::NeedsLibx264) {
         PostFinished(FinishStatus::EncoderLacksH264);
         return;

@@ -14,6 +14,7 @@
 #include "convert/core/process_info.h"
 #include "convert/core/progress_parser.h"
 #include "convert/core/user_prompts.h"
+#include "profiles/core/argument_adapter.h"
 
 namespace kestrum {
 
@@ -56,6 +57,10 @@ public:
     std::string ProfileCaption;  // for the message when the encoder cannot do the profile
     std::string AnotherFFmpeg;
     bool NotUseAnotherFFmpeg = true;
+    // What the probe said of the encoder that runs; the arguments are adapted
+    // to it. Asked for ahead (EncoderProbeAhead), so that Start never waits
+    // for an encoder's answer.
+    EncoderCapabilities Encoder;
 
     // TotalSeconds, StartTime and ProgressSeen of the current job.
     ProgressJobState Progress;

@@ -99,6 +99,10 @@ TEST_F(KestrumConvert, BatchChecksAndUsageErrors) {
          std::vector<std::vector<std::string>>{{"--print-command"},
                                                {"--bogus", "a"},
                                                {"--overwrite", "maybe", "a"},
+                                               {"--jobs", "-1", "a"},
+                                               {"--jobs", "two", "a"},
+                                               {"--jobs=2x", "a"},
+                                               {"--jobs", "257", "a"},
                                                {"--profile"},
                                                {}}) {
         r = Run(bad);

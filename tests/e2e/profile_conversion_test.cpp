@@ -39,8 +39,18 @@ public:
     JobResult result;
 };
 
+// The installed ffmpeg's answer, asked once for all jobs, with no cache of
+// the user's touched.
+const EncoderCapabilities& InstalledEncoder() {
+    static const EncoderCapabilities answer = [] {
+        EncoderProbe probe("");
+        return probe.Probe(platform::FindProgram("ffmpeg")).value_or(EncoderCapabilities{});
+    }();
+    return answer;
+}
+
 // One job exactly as Convert runs it: a batch of one file on a runner of its
-// own, which probes the installed ffmpeg and adapts the profile's arguments.
+// own, with the profile's arguments adapted to the installed ffmpeg.
 JobResult RunThroughEngine(std::string_view caption, const std::string& input,
                            const std::string& outputFolder) {
     MainThreadQueue queue;
@@ -49,14 +59,14 @@ JobResult RunThroughEngine(std::string_view caption, const std::string& input,
     CountingView view;
     std::unique_ptr<ConvertBatch> batch;
     DispatchedNoticeSink sink(queue, [&](std::unique_ptr<TProcessInfo> notice) {
-        batch->HandleNotice(std::move(notice));
+        batch->HandleNotice(0, std::move(notice));
     });
     BatchChoices choices;
     choices.OutputFolder = outputFolder;
     choices.Profile = std::string(caption);
-    batch = std::make_unique<ConvertBatch>(process, sink, prompts, view,
+    batch = std::make_unique<ConvertBatch>(std::vector<BatchRunner>{{process, sink}}, prompts, view,
                                            std::vector<std::string>{input}, choices);
-    batch->Begin();
+    batch->Begin(InstalledEncoder());
     const auto deadline = MainThreadQueue::Clock::now() + std::chrono::minutes(2);
     while (batch->State() == BatchState::Running && queue.WaitAndRun(deadline)) {
     }
@@ -159,7 +169,7 @@ std::size_t CountConverted(const std::vector<std::string>& failures) {
 }
 
 TEST_F(ProfileConversion, EveryProfileConvertsWithTheInstalledEncoder) {
-    ASSERT_TRUE(ProbeEncoder(ffmpeg_).modern);
+    ASSERT_TRUE(InstalledEncoder().modern);
     const std::vector<std::string> failures = ConvertAll(true);
     for (std::size_t i = 0; i < failures.size(); ++i) {
         EXPECT_EQ(failures[i], "") << AllProfiles()[i].caption;

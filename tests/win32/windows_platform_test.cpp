@@ -241,6 +241,12 @@ TEST(WindowsFiles, AnsiPaths) {
     ASSERT_TRUE(::MoveFileExA(other.c_str(), latin1.c_str(), MOVEFILE_REPLACE_EXISTING));
     ASSERT_TRUE(platform::IdentifyFile(latin1, replaced));
     EXPECT_NE(replaced.file, identity.file);
+
+    // Two spellings of one place, whether or not a file is there.
+    EXPECT_TRUE(platform::SameFilePlace(latin1, folder.Path() + "caf\xe9 \xbd\\.\\clip \xe9.wav"));
+    EXPECT_TRUE(platform::SameFilePlace(folder.Path() + "caf\xe9 \xbd\\new.mp3",
+                                        folder.Path() + "CAF\xe9 \xbd\\NEW.mp3"));
+    EXPECT_FALSE(platform::SameFilePlace(latin1, folder.Path() + "caf\xe9 \xbd\\other.wav"));
 }
 
 }  // namespace

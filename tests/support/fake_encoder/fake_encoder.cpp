@@ -7,6 +7,7 @@
 //   timed N MS FILE       N position lines "time=i.00" to stderr, MS apart; the
 //                         CLOCK_MONOTONIC time of each write (ns) into FILE at the end
 //   sleep MS              sleep
+//   stamp FILE            write the CLOCK_MONOTONIC time (ns) into FILE
 //   exit CODE             end with that status (the script's end: status 0)
 //   crash                 die by SIGABRT (on Windows: abort, exit code 3)
 //   ignore-signals        ignore SIGINT, SIGTERM and SIGHUP (Windows: Ctrl-C, Ctrl-Break)
@@ -110,6 +111,8 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
         Timed(count, ms, file);
     } else if (command == "sleep") {
         Sleep(std::atol(rest.c_str()));
+    } else if (command == "stamp") {
+        WriteFileWhole(rest, std::to_string(MonotonicNanoseconds()));
     } else if (command == "exit") {
         status = std::atoi(rest.c_str());
         return false;
