@@ -19,7 +19,7 @@ void InitProgramPictures() {
 
 QImage ProgramPicture(const char* name) {
     InitProgramPictures();
-    return QImage(name);
+    return QImage(name, kPictureFormat);
 }
 
 }  // namespace kestrum::pictures

@@ -20,6 +20,12 @@ inline constexpr char kConvertProgressFill[] = ":/pictures/CONVERT_PROGRESS_FILL
 inline constexpr char kProgramIcon48[] = ":/icons/kestrum-48.png";
 inline constexpr char kProgramIcon256[] = ":/icons/kestrum-256.png";
 
+// The format of every picture above but the two banners (JPEG, decoded with
+// libjpeg) and of the skin bitmaps. The resource names have no suffix, so a
+// picture loaded without its format named makes Qt load every image format
+// plugin to find out.
+inline constexpr char kPictureFormat[] = "PNG";
+
 // Registers the pictures compiled into the UI library. Every loader of ours
 // calls it; call it once yourself before loading a picture by name elsewhere.
 void InitProgramPictures();

@@ -53,7 +53,7 @@ void TfrmMain::RunConvert() {
     for (const QString& file : chosen) {
         files.push_back(ToStdString(file));
     }
-    TfrmConvert progress(this, std::move(files), *ConvertProcess, prompts_, choices, encoderProbe_);
+    TfrmConvert progress(this, std::move(files), *ConvertProcess, prompts_, choices, ProbeAhead);
     frmConvert_ = &progress;
     ShowModal(progress);
     if (ConvertProcess == nullptr) {

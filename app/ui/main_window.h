@@ -41,10 +41,6 @@ class TfrmMain : public TForm<QWidget> {
     // that they outlive it.
     QtMainThreadDispatcher dispatcher_;
     MessageBoxPrompts prompts_;
-    // Asks the encoder what build it is in the background: after the window
-    // first shows and whenever another encoder is chosen, so that Convert...
-    // never waits for it here.
-    EncoderProbeAhead encoderProbe_{SharedEncoderProbe(), dispatcher_};
 
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
@@ -63,6 +59,10 @@ public:
 
     // The encoder runner every batch of the run drives; from FormCreate to FormClose.
     std::unique_ptr<TConvertProcess> ConvertProcess;
+    // Asks the encoder what build it is in the background: after the window
+    // first shows and whenever another encoder is chosen, so that Convert...
+    // never waits for it here.
+    EncoderProbeAhead ProbeAhead{SharedEncoderProbe(), dispatcher_};
 
     // The controls, named as the window's declaration names them.
     TImage* imgTitle;
@@ -132,17 +132,20 @@ public:
 protected:
     void FormShow() override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FindControls();
     void SetProfileCaption(const QString& caption);
     void ProbeEncoderAhead();
+    void AfterFirstPaint();
     void FormCreate();
     void FormClose();
     void RunConvert();
 
     // The progress window while a batch runs.
     QPointer<TfrmConvert> frmConvert_;
+    bool painted_ = false;
 };
 
 }  // namespace kestrum
