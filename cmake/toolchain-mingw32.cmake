@@ -1,0 +1,3 @@
+# 32-bit Windows (i686) with MinGW-w64.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
