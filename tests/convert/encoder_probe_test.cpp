@@ -8,7 +8,9 @@
 #include "convert/core/encoder_probe.h"
 #include "platform/capture_output.h"
 #include "platform/program_search.h"
+#include "platform/user_folders.h"
 #include "support/process_probe.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
@@ -305,6 +307,18 @@ TEST(EncoderProbeCacheText, ReadsBackWhatItWrote) {
     platform::FileIdentity moved = program;
     moved.path += "2";
     EXPECT_FALSE(ReadProbeCacheText(text, moved));
+}
+
+TEST(ProgramCacheFolder, FollowsTheBaseDirectoryRules) {
+    const test::ScopedEnvironment home("HOME", "/home/someone");
+    const test::ScopedEnvironment cacheHome("XDG_CACHE_HOME", "/var/cache/someone/");
+    EXPECT_EQ(platform::ProgramCacheFolder(), "/var/cache/someone/kestrum/");
+    for (const char* ignored : {"relative/cache", ""}) {
+        ::setenv("XDG_CACHE_HOME", ignored, 1);
+        EXPECT_EQ(platform::ProgramCacheFolder(), "/home/someone/.cache/kestrum/") << ignored;
+    }
+    ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(platform::ProgramCacheFolder(), "/home/someone/.cache/kestrum/");
 }
 
 TEST(EncoderProbe, TheInstalledEncoderIsModern) {
