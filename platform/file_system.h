@@ -27,6 +27,35 @@ bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modif
 // POSIX), however they are spelt.
 bool SameExistingFile(const std::string& a, const std::string& b);
 
+// The file `path` finally names, through any symbolic links on the way; the
+// path itself when it names no link (always on Windows).
+std::string LinkTarget(const std::string& path);
+
+}  // namespace kestrum::platform
+
+namespace kestrum::platform {
+
+// A file written under a name of its own takes its final name in one step
+// once it is whole. Each returns 0, or the system's error code.
+
+// Creates a new, empty file at `path`, failing when anything exists under
+// that name, so that the file is ours alone. When `permissionsOf` names an
+// existing file, the new one gets its permission bits (POSIX).
+int CreateNewFile(const std::string& path, const std::string& permissionsOf);
+// CreateNewFile's error for a name that is taken, and for one too long for
+// the system to take.
+bool IsNameTaken(int error);
+bool IsNameTooLong(int error);
+
+// Gives the whole file `from` the name `to`: its data goes to disk first,
+// then it is renamed over `to`, replacing what is there in one step (rename
+// on POSIX, MoveFileEx with replace on Windows), so `to` names the old file
+// or the new one and never anything less. Both must be on one file system.
+// On failure nothing changes.
+int ReplaceWithFile(const std::string& from, const std::string& to);
+
+int RemoveFile(const std::string& path);
+
 }  // namespace kestrum::platform
 
 namespace kestrum::platform {

@@ -108,4 +108,9 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
+// The path as it stands: Windows outputs are not followed through links.
+std::string LinkTarget(const std::string& path) {
+    return path;
+}
+
 }  // namespace kestrum::platform
