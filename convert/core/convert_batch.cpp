@@ -75,7 +75,8 @@ void ConvertBatch::HandleNotice(std::unique_ptr<TProcessInfo> notice) {
     }
     const std::string message =
         FinishMessage(static_cast<FinishStatus>(notice->Status),
-                      {process_.InputFile, process_.OutputFile, process_.ProfileCaption});
+                      {process_.InputFile, process_.OutputFile, process_.ProfileCaption,
+                       process_.PartialFile(), process_.FailureCode()});
     if (!message.empty()) {
         prompts_.ShowError(message);
     }
