@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #include <string>
 
 #include "platform/file_system.h"
@@ -36,17 +37,40 @@ bool IsNameTooLong(int error) {
     return error == ENAMETOOLONG;
 }
 
-int ReplaceWithFile(const std::string& from, const std::string& to) {
+namespace {
+
+// Renames without replacing anything. A file system that cannot do that in
+// one step gets a look first.
+int RenameToFreeName(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return errno;
+    }
+    struct stat st {};
+    if (::lstat(to.c_str(), &st) == 0) {
+        return EEXIST;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+int RenameWholeFile(const std::string& from, const std::string& to, bool replace) {
     const int fd = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return errno;
     }
-    int error = ::fsync(fd) == 0 ? 0 : errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    if (error == 0 && ::rename(from.c_str(), to.c_str()) != 0) {
-        error = errno;
+    if (error != 0) {
+        return error;
     }
-    return error;
+    if (!replace) {
+        return RenameToFreeName(from, to);
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 int RemoveFile(const std::string& path) {

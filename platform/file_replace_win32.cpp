@@ -35,7 +35,7 @@ bool MayPass(int error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
-int FlushAndMove(const std::string& from, const std::string& to) {
+int FlushAndMove(const std::string& from, const std::string& to, bool replace) {
     const HANDLE file = ::CreateFileA(from.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -43,8 +43,8 @@ int FlushAndMove(const std::string& from, const std::string& to) {
     }
     int error = ::FlushFileBuffers(file) ? 0 : static_cast<int>(::GetLastError());
     ::CloseHandle(file);
-    if (error == 0 && !::MoveFileExA(from.c_str(), to.c_str(),
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (error == 0 && !::MoveFileExA(from.c_str(), to.c_str(), flags)) {
         error = static_cast<int>(::GetLastError());
     }
     return error;
@@ -52,11 +52,11 @@ int FlushAndMove(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-int ReplaceWithFile(const std::string& from, const std::string& to) {
-    int error = FlushAndMove(from, to);
+int RenameWholeFile(const std::string& from, const std::string& to, bool replace) {
+    int error = FlushAndMove(from, to, replace);
     for (int attempt = 1; attempt < kAttempts && MayPass(error); ++attempt) {
         ::Sleep(kPauseMs);
-        error = FlushAndMove(from, to);
+        error = FlushAndMove(from, to, replace);
     }
     return error;
 }

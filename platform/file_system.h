@@ -48,11 +48,12 @@ bool IsNameTaken(int error);
 bool IsNameTooLong(int error);
 
 // Gives the whole file `from` the name `to`: its data goes to disk first,
-// then it is renamed over `to`, replacing what is there in one step (rename
-// on POSIX, MoveFileEx with replace on Windows), so `to` names the old file
-// or the new one and never anything less. Both must be on one file system.
-// On failure nothing changes.
-int ReplaceWithFile(const std::string& from, const std::string& to);
+// then it is renamed in one step (rename on POSIX, MoveFileEx on Windows).
+// With `replace`, a file at `to` is replaced, so that `to` names the old file
+// or the new one and never anything less; without, a file at `to` is kept
+// and the rename fails. Both must be on one file system. On failure nothing
+// changes.
+int RenameWholeFile(const std::string& from, const std::string& to, bool replace);
 
 int RemoveFile(const std::string& path);
 

@@ -48,7 +48,8 @@ void TConvertProcess::Start() {
         PostFinished(FinishStatus::EncoderLacksH264);
         return;
     }
-    if (platform::FileExists(OutputFile)) {
+    const bool replace = platform::FileExists(OutputFile);
+    if (replace) {
         if (!prompts_.AskYesNo(Question::Overwrite,
                                OutputFile + std::string(texts::kOverwriteQuestion))) {
             PostFinished(FinishStatus::Done);
@@ -63,7 +64,7 @@ void TConvertProcess::Start() {
         }
     }
     job_ = std::make_shared<ConvertJob>(dispatcher_);
-    failureCode_ = job_->Partial.Create(OutputFile);
+    failureCode_ = job_->Partial.Create(OutputFile, replace);
     partialFile_ = job_->Partial.Path();
     if (failureCode_ != 0) {
         job_.reset();

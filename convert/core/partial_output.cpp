@@ -36,9 +36,10 @@ PartialOutput::~PartialOutput() {
     Discard();
 }
 
-int PartialOutput::Create(const std::string& output) {
+int PartialOutput::Create(const std::string& output, bool replace) {
     Discard();
     target_ = platform::LinkTarget(output);
+    replace_ = replace;
     bool withName = true;
     int error = 0;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -55,7 +56,7 @@ int PartialOutput::Create(const std::string& output) {
 }
 
 int PartialOutput::Commit() {
-    const int error = platform::ReplaceWithFile(path_, target_);
+    const int error = platform::RenameWholeFile(path_, target_, replace_);
     if (error != 0) {
         Discard();
     }

@@ -20,12 +20,13 @@ public:
     PartialOutput& operator=(const PartialOutput&) = delete;
 
     // Creates the file for `output` (beside the file a symbolic link at
-    // `output` points to). Returns 0 or the system's error code; Path names
-    // the file, or the last name tried.
-    int Create(const std::string& output);
+    // `output` points to). `replace`: the user agreed to replace an existing
+    // output; otherwise an output that appears meanwhile is kept. Returns 0
+    // or the system's error code; Path names the file, or the last name tried.
+    int Create(const std::string& output, bool replace);
     const std::string& Path() const { return path_; }
 
-    // Renames the whole file over the output. Returns 0 or the system's error
+    // Gives the whole file the output's name. Returns 0 or the system's error
     // code; either way nothing is held afterwards (a file that could not take
     // the output's name is removed).
     int Commit();
@@ -35,6 +36,7 @@ public:
 private:
     std::string target_;
     std::string path_;
+    bool replace_ = false;
     bool held_ = false;
 };
 

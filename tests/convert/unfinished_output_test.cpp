@@ -156,26 +156,41 @@ TEST(UnfinishedOutput, EveryRunningJobHasAFileOfItsOwn) {
     EXPECT_EQ(ReadFile(h.process->OutputFile), std::string(10, 'w'));
 }
 
-// The whole file cannot take the output's name (here a folder has it): the
-// job fails with a message that names both, and leaves no file behind.
+// The whole file cannot take the output's name: a folder has it, or a file
+// that appeared while the encoder worked (which nobody agreed to replace).
+// The job fails with a message that names both, and leaves no file behind.
 TEST(UnfinishedOutput, RenameThatFailsNamesBothFiles) {
-    EngineHarness h;
-    h.Prepare("job", "write 1000\n" + kProgress);
-    ASSERT_TRUE(platform::ForceDirectories(h.process->OutputFile));
-    h.process->Start();
-    ASSERT_TRUE(h.PumpUntilFinished());
-    EXPECT_EQ(h.Finish()->ElapsedText, "");
-    EXPECT_EQ(h.Finish()->Status, static_cast<int>(FinishStatus::OutputNotReplaced));
-    EXPECT_NE(h.process->FailureCode(), 0);
-    EXPECT_TRUE(Partials(h).empty());
-    EXPECT_TRUE(platform::DirectoryExists(h.process->OutputFile));
-    const std::string partial = h.process->PartialFile();
-    EXPECT_EQ(partial.substr(0, h.folder.Path().size() + 12), h.folder.Path() + "job.partial-");
-    EXPECT_EQ(
-        FinishMessage(FinishStatus::OutputNotReplaced, {h.process->InputFile, h.process->OutputFile,
-                                                        "WAV", partial, h.process->FailureCode()}),
-        partial + " could not be renamed to " + h.process->OutputFile +
-            ", convert process failed!" + std::to_string(h.process->FailureCode()));
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "a folder" : "a file that appeared meanwhile");
+        EngineHarness h;
+        h.Prepare("job", "sleep 300\nwrite 1000\n" + kProgress);
+        const std::string output = h.process->OutputFile;
+        if (folder) {
+            ASSERT_TRUE(platform::ForceDirectories(output));
+        }
+        h.process->Start();
+        if (!folder) {
+            WriteFile(output, kOld);
+        }
+        ASSERT_TRUE(h.PumpUntilFinished());
+        EXPECT_TRUE(h.prompts.asked.empty());
+        EXPECT_EQ(h.Finish()->ElapsedText, "");
+        EXPECT_EQ(h.Finish()->Status, static_cast<int>(FinishStatus::OutputNotReplaced));
+        EXPECT_NE(h.process->FailureCode(), 0);
+        EXPECT_TRUE(Partials(h).empty());
+        if (folder) {
+            EXPECT_TRUE(platform::DirectoryExists(output));
+        } else {
+            EXPECT_EQ(ReadFile(output), kOld);
+        }
+        const std::string partial = h.process->PartialFile();
+        EXPECT_EQ(partial.substr(0, h.folder.Path().size() + 12), h.folder.Path() + "job.partial-");
+        EXPECT_EQ(
+            FinishMessage(FinishStatus::OutputNotReplaced,
+                          {h.process->InputFile, output, "WAV", partial, h.process->FailureCode()}),
+            partial + " could not be renamed to " + output + ", convert process failed!" +
+                std::to_string(h.process->FailureCode()));
+    }
 }
 
 // Nowhere to write the file (the output's folder has gone): nothing runs.
