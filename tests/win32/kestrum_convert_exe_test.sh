@@ -113,9 +113,12 @@ expect "failing over an old output: nothing unfinished" \
     "$(ls "$work/out folder" | grep -c partial)" 0
 
 # A program that cannot be started: the bare name, with no ffmpeg to be found.
-run --profile "WAV - Waveform Audio" --output-folder "$out_folder" "$(winpath "$work/good clip.avi")"
+# The output converted above stays as it was, with nothing unfinished beside it.
+run --profile "WAV - Waveform Audio" --output-folder "$out_folder" --overwrite yes \
+    "$(winpath "$work/good clip.avi")"
 expect "cannot start" "$status|$err" "1|Error while creating convert process!2
 good clip.avi, file conversion failed."
+expect "cannot start: nothing unfinished" "$(ls "$work/out folder" | grep -c partial)" 0
 
 # An output that another program holds open without sharing.
 printf old >"$work/out folder/good clip.wav"
