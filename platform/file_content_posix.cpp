@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <string>
 
 #include "platform/file_system.h"
@@ -25,16 +23,6 @@ bool WriteAll(int fd, const std::string& content) {
         done += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-std::string FollowLinks(const std::string& path) {
-    char resolved[PATH_MAX];
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
-        ::realpath(path.c_str(), resolved) != nullptr) {
-        return resolved;
-    }
-    return path;
 }
 
 }  // namespace
@@ -66,7 +54,7 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::size_t li
 }
 
 int ReplaceFileContent(const std::string& path, const std::string& content) {
-    const std::string target = FollowLinks(path);
+    const std::string target = LinkTarget(path);
     mode_t mode = 0600;
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {

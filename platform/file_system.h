@@ -44,6 +44,36 @@ bool SameExistingFile(const std::string& a, const std::string& b);
 // Windows in any case) in the same existing folder however it is spelt.
 bool SameFilePlace(const std::string& a, const std::string& b);
 
+// The file `path` finally names, through any symbolic links on the way; the
+// path itself when it names no link (always on Windows).
+std::string LinkTarget(const std::string& path);
+
+}  // namespace kestrum::platform
+
+namespace kestrum::platform {
+
+// A file written under a name of its own takes its final name in one step
+// once it is whole. Each returns 0, or the system's error code.
+
+// Creates a new, empty file at `path`, failing when anything exists under
+// that name, so that the file is ours alone. When `permissionsOf` names an
+// existing file, the new one gets its permission bits (POSIX).
+int CreateNewFile(const std::string& path, const std::string& permissionsOf);
+// CreateNewFile's error for a name that is taken, and for one too long for
+// the system to take.
+bool IsNameTaken(int error);
+bool IsNameTooLong(int error);
+
+// Gives the whole file `from` the name `to`: its data goes to disk first,
+// then it is renamed in one step (rename on POSIX, MoveFileEx on Windows).
+// With `replace`, a file at `to` is replaced, so that `to` names the old file
+// or the new one and never anything less; without, a file at `to` is kept
+// and the rename fails. Both must be on one file system. On failure nothing
+// changes.
+int RenameWholeFile(const std::string& from, const std::string& to, bool replace);
+
+int RemoveFile(const std::string& path);
+
 }  // namespace kestrum::platform
 
 namespace kestrum::platform {

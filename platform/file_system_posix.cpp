@@ -91,4 +91,14 @@ bool SameFilePlace(const std::string& a, const std::string& b) {
            SameExistingFile(folder(a, slashA), folder(b, slashB));
 }
 
+std::string LinkTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+        ::realpath(path.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    return path;
+}
+
 }  // namespace kestrum::platform

@@ -139,4 +139,9 @@ bool SameFilePlace(const std::string& a, const std::string& b) {
            SameExistingFile(folder(a, endA), folder(b, endB));
 }
 
+// The path as it stands: Windows outputs are not followed through links.
+std::string LinkTarget(const std::string& path) {
+    return path;
+}
+
 }  // namespace kestrum::platform

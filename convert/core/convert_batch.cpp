@@ -93,7 +93,8 @@ void ConvertBatch::HandleNotice(std::size_t runner, std::unique_ptr<TProcessInfo
     const TConvertProcess& process = runners_[runner].process;
     const std::string message =
         FinishMessage(static_cast<FinishStatus>(notice->Status),
-                      {process.InputFile, process.OutputFile, process.ProfileCaption});
+                      {process.InputFile, process.OutputFile, process.ProfileCaption,
+                       process.PartialFile(), process.FailureCode()});
     if (!message.empty()) {
         prompts_.ShowError(message);
     }

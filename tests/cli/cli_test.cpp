@@ -54,6 +54,9 @@ TEST_F(KestrumConvert, ExistingOutputsFollowTheOverwriteAnswer) {
     EXPECT_EQ(with({"--overwrite=yes"}).out, "output: " + output + "\ncommand: ffmpeg -y -i \"" +
                                                  input + "\" -vn -ac 2 -ar 44100 \"" + output +
                                                  "\"\n");
+    EXPECT_EQ(test::FolderEntries(files_.Path()),
+              (std::vector<std::string>{"clip $(x).avi", "clip $(x).wav"}))
+        << "showing a command makes no file";
     ::chmod(output.c_str(), 0444);
     EXPECT_EQ(with({"--overwrite", "yes"}).out, "output: " + output + "\nskipped: output in use\n");
 }
