@@ -34,7 +34,7 @@ QImage LoadSkinBitmap(std::string_view name) {
     auto found = cache.find(key);
     if (found == cache.end()) {
         pictures::InitProgramPictures();
-        QImage image(":/skin/" + key, pictures::kPictureFormat);
+        QImage image = pictures::ReadPngPicture(":/skin/" + key);
         if (!image.isNull()) {
             image = image.convertToFormat(QImage::Format_RGB32);
         }
