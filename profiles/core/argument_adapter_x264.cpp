@@ -75,15 +75,64 @@ void RateTolerance(ArgumentTokens& tokens, const OutputDescription& output) {
     }
 }
 
+// Options of the old wrapper that libx264 now takes under its own names.
+constexpr std::array kRenamedX264Options = {
+    // -directpred: direct motion vector prediction (0 none, 1 spatial, 2 temporal, 3 auto).
+    Pair{"-directpred", "-direct-pred"},
+    // -cqp: a constant quantiser.
+    Pair{"-cqp", "-qp"},
+    // -aq_mode, -aq_strength: adaptive quantisation.
+    Pair{"-aq_mode", "-aq-mode"},
+    Pair{"-aq_strength", "-aq-strength"},
+    // -rc_lookahead: frames of lookahead for rate control and the macroblock tree.
+    Pair{"-rc_lookahead", "-rc-lookahead"},
+    // -complexityblur: blur of the quantiser curve over the frames' complexity.
+    Pair{"-complexityblur", "-cplxblur"},
+    // -nr: noise reduction.
+    Pair{"-nr", "-noise_reduction"},
+};
+
+// Renames them for libx264. Of the other encoders, the MPEG video ones know
+// -nr under its new name, libvpx still reads -rc_lookahead, and none read the
+// rest.
+void RenamedOptions(ArgumentTokens& tokens, const OutputDescription& output) {
+    for (std::size_t at = 0; at < tokens.Size();) {
+        const std::string_view modern = LookUp(kRenamedX264Options, tokens[at]);
+        const bool mpegNoise =
+            modern == "-noise_reduction" && IsMpegVideoEncoder(output.videoEncoder);
+        if (modern.empty() || (!IsLibx264(output) && modern == "-rc-lookahead")) {
+            ++at;
+        } else if (IsLibx264(output) || mpegNoise) {
+            tokens[at] = modern;
+            at += 2;
+        } else {
+            tokens.Erase(at, 2);
+        }
+    }
+}
+
+// -psy_rd and -psy_trellis: the two strengths of psycho-visual optimisation,
+// one setting "rd:trellis" today.
+void PsychoVisual(ArgumentTokens& tokens, const OutputDescription& output) {
+    const std::string rd = tokens.LastValue({"-psy_rd"}).value_or("1.0");
+    const std::string trellis = tokens.LastValue({"-psy_trellis"}).value_or("0.0");
+    const auto at = tokens.EraseOptionsWithValue({"-psy_rd", "-psy_trellis"});
+    if (at && IsLibx264(output)) {
+        tokens.Insert(*at, {"-psy-rd", rd + ":" + trellis});
+    }
+}
+
 // The old wrapper produced Baseline streams unless B-frames, CABAC or a
 // profile asked otherwise, and the device profiles rely on that. Baseline
 // has only 4:2:0, which was all the old wrapper took, so other inputs are
-// converted to it; a pixel format given by the user leaves both alone.
+// converted to it; a pixel format given by the user leaves both alone, and
+// so does a lossless quantiser of 0, which x264 writes in a High profile.
 void LegacyBaseline(ArgumentTokens& tokens, const OutputDescription& output) {
     const auto codecAt = EncoderValueAt(tokens, kVideoCodecOptions, "libx264");
     if (!codecAt || !IsLibx264(output) ||
         tokens.Has({"-coder", "-bf", "-profile", "-profile:v", "-preset", "-vpre", "-pix_fmt",
-                    "-pix_fmt:v"})) {
+                    "-pix_fmt:v"}) ||
+        tokens.LastValue({"-qp"}) == "0") {
         return;
     }
     tokens.Insert(*codecAt + 1, {"-profile:v", "baseline", "-pix_fmt", "yuv420p"});
@@ -92,6 +141,8 @@ void LegacyBaseline(ArgumentTokens& tokens, const OutputDescription& output) {
 }  // namespace
 
 void AdaptX264Options(ArgumentTokens& tokens, const OutputDescription& output) {
+    RenamedOptions(tokens, output);
+    PsychoVisual(tokens, output);
     Partitions(tokens, output);
     Deblock(tokens, output);
     RateTolerance(tokens, output);
