@@ -78,10 +78,7 @@ void CodecFlags(ArgumentTokens& tokens, const OutputDescription& output) {
 // The bare -part and -umv of the old builds switched data partitioning and
 // unlimited motion vectors on; today's options of those names take a value.
 void BareFlagOptions(ArgumentTokens& tokens, const OutputDescription& output) {
-    if (const auto first = tokens.Find({"-part"})) {
-        while (const auto at = tokens.Find({"-part"})) {
-            tokens.Erase(*at);
-        }
+    if (const auto first = tokens.EraseOptions({"-part"})) {
         if (output.videoEncoder == "mpeg4" && !tokens.Has({"-data_partitioning"})) {
             tokens.Insert(*first, {"-data_partitioning", "1"});
         }

@@ -61,12 +61,9 @@ void CropFilter(ArgumentTokens& tokens) {
 
 // -deinterlace deinterlaced the decoded picture before anything else.
 void Deinterlace(ArgumentTokens& tokens) {
-    const auto at = tokens.Find({"-deinterlace"});
+    const auto at = tokens.EraseOptions({"-deinterlace"});
     if (!at) {
         return;
-    }
-    while (const auto again = tokens.Find({"-deinterlace"})) {
-        tokens.Erase(*again);
     }
     PrependFilter(tokens, kVideoFilterOptions, "-vf", "yadif", *at);
 }

@@ -18,14 +18,11 @@ void VideoQuantiser(ArgumentTokens& tokens) {
 // frame had been decoded with. No encoder takes that today: the nearest is a
 // fixed high quality, unless the user chose a fixed quality of their own.
 void SameQuality(ArgumentTokens& tokens, const OutputDescription& output, Notes& notes) {
-    const OptionNames kSameQuality = {"-sameq", "-same_quant"};
-    const auto at = tokens.Find(kSameQuality);
+    const auto first = tokens.Find({"-sameq", "-same_quant"});
+    const std::string option = first ? tokens[*first] : "";
+    const auto at = tokens.EraseOptions({"-sameq", "-same_quant"});
     if (!at) {
         return;
-    }
-    const std::string option = tokens[*at];
-    while (const auto again = tokens.Find(kSameQuality)) {
-        tokens.Erase(*again);
     }
     if (tokens.Has(kFixedQuality) || !output.hasVideo) {
         notes.Add(option + " is dropped: the fixed quality given with it decides");
@@ -43,12 +40,9 @@ void SameQuality(ArgumentTokens& tokens, const OutputDescription& output, Notes&
 
 // -intra made every frame a keyframe; -g 1 does the same today.
 void IntraOnly(ArgumentTokens& tokens) {
-    const auto at = tokens.Find({"-intra"});
+    const auto at = tokens.EraseOptions({"-intra"});
     if (!at) {
         return;
-    }
-    while (const auto again = tokens.Find({"-intra"})) {
-        tokens.Erase(*again);
     }
     tokens.EraseOptionsWithValue({"-g"});
     tokens.Insert(std::min(*at, tokens.Size()), {"-g", "1"});

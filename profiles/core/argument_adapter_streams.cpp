@@ -142,11 +142,8 @@ void RenamedOptions(ArgumentTokens& tokens) {
 
 void DroppedOptions(ArgumentTokens& tokens, Notes& notes) {
     for (const Dropped& dropped : kDroppedOptions) {
-        bool found = false;
-        while (const auto at = tokens.Find({dropped.option})) {
-            tokens.Erase(*at, dropped.takesValue ? 2 : 1);
-            found = true;
-        }
+        const auto found = dropped.takesValue ? tokens.EraseOptionsWithValue({dropped.option})
+                                              : tokens.EraseOptions({dropped.option});
         if (found) {
             notes.Add(std::string(dropped.option) + " is dropped: " + std::string(dropped.why));
         }

@@ -26,14 +26,8 @@ void Trellis(ArgumentTokens& tokens) {
 // -mv0 (always try the zero motion vector) became a flag of the MPEG video
 // encoders; others never knew it.
 void ZeroMotionVectors(ArgumentTokens& tokens, const OutputDescription& output) {
-    const auto first = tokens.Find({"-mv0"});
-    if (!first) {
-        return;
-    }
-    while (const auto at = tokens.Find({"-mv0"})) {
-        tokens.Erase(*at);
-    }
-    if (IsMpegVideoEncoder(output.videoEncoder)) {
+    const auto first = tokens.EraseOptions({"-mv0"});
+    if (first && IsMpegVideoEncoder(output.videoEncoder)) {
         AddMpegVideoFlag(tokens, "mv0", *first);
     }
 }

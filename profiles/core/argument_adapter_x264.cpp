@@ -43,12 +43,29 @@ void Partitions(ArgumentTokens& tokens, const OutputDescription& output) {
     }
 }
 
-void Deblock(ArgumentTokens& tokens, const OutputDescription& output) {
-    const std::string alpha = tokens.LastValue({"-deblockalpha"}).value_or("0");
-    const std::string beta = tokens.LastValue({"-deblockbeta"}).value_or("0");
-    const auto at = tokens.EraseOptionsWithValue({"-deblockalpha", "-deblockbeta"});
-    if (at && IsLibx264(output)) {
-        tokens.Insert(*at, {"-deblock", alpha + ":" + beta});
+// Pairs of old options that libx264 takes as one "first:second" setting,
+// each half at its old default when only the other was given.
+struct JoinedPair {
+    std::string_view first, second, firstDefault, secondDefault, modern;
+};
+
+constexpr std::array kJoinedPairs = {
+    // -deblockalpha, -deblockbeta: the loop filter's strength and threshold.
+    JoinedPair{"-deblockalpha", "-deblockbeta", "0", "0", "-deblock"},
+    // -psy_rd, -psy_trellis: the two strengths of psycho-visual optimisation.
+    JoinedPair{"-psy_rd", "-psy_trellis", "1.0", "0.0", "-psy-rd"},
+};
+
+void JoinedPairs(ArgumentTokens& tokens, const OutputDescription& output) {
+    for (const JoinedPair& pair : kJoinedPairs) {
+        const std::string first =
+            tokens.LastValue({pair.first}).value_or(std::string(pair.firstDefault));
+        const std::string second =
+            tokens.LastValue({pair.second}).value_or(std::string(pair.secondDefault));
+        const auto at = tokens.EraseOptionsWithValue({pair.first, pair.second});
+        if (at && IsLibx264(output)) {
+            tokens.Insert(*at, {std::string(pair.modern), first + ":" + second});
+        }
     }
 }
 
@@ -111,17 +128,6 @@ void RenamedOptions(ArgumentTokens& tokens, const OutputDescription& output) {
     }
 }
 
-// -psy_rd and -psy_trellis: the two strengths of psycho-visual optimisation,
-// one setting "rd:trellis" today.
-void PsychoVisual(ArgumentTokens& tokens, const OutputDescription& output) {
-    const std::string rd = tokens.LastValue({"-psy_rd"}).value_or("1.0");
-    const std::string trellis = tokens.LastValue({"-psy_trellis"}).value_or("0.0");
-    const auto at = tokens.EraseOptionsWithValue({"-psy_rd", "-psy_trellis"});
-    if (at && IsLibx264(output)) {
-        tokens.Insert(*at, {"-psy-rd", rd + ":" + trellis});
-    }
-}
-
 // The old wrapper produced Baseline streams unless B-frames, CABAC or a
 // profile asked otherwise, and the device profiles rely on that. Baseline
 // has only 4:2:0, which was all the old wrapper took, so other inputs are
@@ -142,9 +148,8 @@ void LegacyBaseline(ArgumentTokens& tokens, const OutputDescription& output) {
 
 void AdaptX264Options(ArgumentTokens& tokens, const OutputDescription& output) {
     RenamedOptions(tokens, output);
-    PsychoVisual(tokens, output);
     Partitions(tokens, output);
-    Deblock(tokens, output);
+    JoinedPairs(tokens, output);
     RateTolerance(tokens, output);
     LegacyBaseline(tokens, output);
 }
