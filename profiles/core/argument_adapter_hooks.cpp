@@ -152,7 +152,8 @@ void AdaptVideoHooks(ArgumentTokens& tokens, Notes& notes) {
         std::string filter;
         if (hook.module == "drawtext" && hook.options.contains("-f")) {
             filter = FromDrawtextHook(hook);
-        } else if (hook.module == "imlib2" && !hook.options.contains("-i")) {
+        } else if (hook.module == "imlib2" && !hook.options.contains("-i") &&
+                   (hook.options.contains("-t") || hook.options.contains("-f"))) {
             filter = FromImlib2Hook(hook);
         } else {
             notes.Add("-vhook " + hook.module +

@@ -89,6 +89,11 @@ TEST(LegacyOptions, TextHooksBecomeDrawtext) {
          ".avi", "-vf drawtext=text=Hi:font=Vera:fontsize=20:x=W-tw-10:y=(n*2)%H:fontcolor=red "},
         {"imlib2's pictures are dropped", "-vhook \"imlib2.so -i logo.png -x 0 -y 0\" -r 25 ",
          ".avi", "-r 25 "},
+        {"imlib2 with nothing to draw", "-vhook \"imlib2.so -x 0\" -r 25 ", ".avi", "-r 25 "},
+        {"a text the chain's syntax would split",
+         "-vhook \"drawtext.so -f f.ttf -t It's,[5]:done;\" ", ".avi",
+         R"(-vf drawtext=fontfile=f.ttf:text=\'It\'\\\'\'s\,\[5\]:done\;\':x=0:y=0:fontsize=16:)"
+         "fontcolor=#ffffff "},
         {"other hooks are dropped",
          "-vhook \"drawtext.so -f f.ttf -t A\" -vhook \"/usr/lib/vhook/fish.so\" ", ".avi",
          "-vf drawtext=fontfile=f.ttf:text=A:x=0:y=0:fontsize=16:fontcolor=#ffffff "},
