@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "profiles/core/argument_adapter_rules.h"
 
 namespace kestrum::adapter_rules {
@@ -24,7 +26,11 @@ void SameQuality(ArgumentTokens& tokens, const OutputDescription& output, Notes&
     if (!at) {
         return;
     }
-    if (tokens.Has(kFixedQuality) || !output.hasVideo) {
+    if (!output.hasVideo) {
+        notes.Add(option + " is dropped: the output has no video");
+        return;
+    }
+    if (tokens.Has(kFixedQuality)) {
         notes.Add(option + " is dropped: the fixed quality given with it decides");
         return;
     }

@@ -271,6 +271,7 @@ TEST(LegacyOptions, NotesSayWhatWasDroppedOrApproximated) {
         {"-sameq -qscale 5 -sameq ",
          ".avi",
          {"-sameq is dropped: the fixed quality given with it decides"}},
+        {"-vn -same_quant ", ".mp3", {"-same_quant is dropped: the output has no video"}},
         {"-vcodec libvpx -vpre 720p ",
          ".webm",
          {"-vpre 720p: not one of the libx264 preset files of the time, whose settings are "
