@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <filesystem>
+#include <vector>
 
 #include "app/core/error.h"
 #include "app/core/ini_file.h"
@@ -27,12 +28,20 @@ std::optional<std::string> ReadFrom(const std::string& content, const std::strin
     return IniFile(folder / "s.ini").Read(section, key);
 }
 
+struct Case {
+    std::string content, section, key;
+    std::optional<std::string> value;
+};
+
+// Each case's file, read for its section and key.
+void ExpectEachReads(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadFrom(c.content, c.section, c.key), c.value) << c.content;
+    }
+}
+
 TEST(IniFileReading, FollowsTheProfileFileRules) {
-    struct Case {
-        std::string content, section, key;
-        std::optional<std::string> value;
-    };
-    const Case cases[] = {
+    ExpectEachReads({
         {"[Options]\r\nSameInput=1\r\n", "Options", "SameInput", "1"},
         {"[options]\nsameinput=1\n", "Options", "SameInput", "1"},  // ASCII case
         {"[Options]\rA=lone cr\rB=2", "Options", "B", "2"},         // lone CR lines
@@ -49,14 +58,59 @@ TEST(IniFileReading, FollowsTheProfileFileRules) {
         {"[Opt]ions] trailing\nK=1\n", "Opt]ions", "K", "1"},  // to the last "]"
         {"[Options]\nK=\n", "Options", "K", ""},
         {"[Options]\nnot a key line\nK=1\n", "Options", "K", "1"},
-        {"[Options]\n\x01\x02garbage\xff\nK=\x01value\n", "Options", "K",
-         "value"},  // controls trimmed
+        {"[Options]\n\x01\x02garbage\xff\nK=after garbage\n", "Options", "K", "after garbage"},
         {Bytes("[Options]\nA=x\0y\nK=after nul\n"), "Options", "K", "after nul"},
+        {"[]\nK=unnamed section\n", "", "K", "unnamed section"},
+        {"[ \t]\nK=blank section\n", "", "K", "blank section"},
         {"", "Options", "K", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ReadFrom(c.content, c.section, c.key), c.value) << c.content;
-    }
+    });
+}
+
+TEST(IniFileReading, ABracketWithoutItsCloseStartsNoSection) {
+    ExpectEachReads({
+        {"[Options]\n[junk\nOutputFormat=MP3 - MPEG Layer-3 Audio\n", "Options", "OutputFormat",
+         "MP3 - MPEG Layer-3 Audio"},
+        {"[Options]\n[junk\nK=1\n", "junk", "K", std::nullopt},
+        {"[Options]\n[junk=1\n", "Options", "[junk", "1"},  // a key line like any other
+        {"[Options]\n  [ junk  \r\nK=2\r\n[Other]\nK=3\n", "Options", "K", "2"},
+        {"[Other]\n[Options\nK=1\n", "Options", "K", std::nullopt},
+    });
+}
+
+TEST(IniFileReading, NamesAndValuesEndAtTheirFirstNul) {
+    ExpectEachReads({
+        {Bytes("[Options]\nK=abc\0def\n"), "Options", "K", "abc"},
+        {Bytes("[Options]\nK=\0def\n"), "Options", "K", ""},
+        {Bytes("[Options]\nK=\"abc\"\0tail\n"), "Options", "K", "abc"},  // then unquoted
+        {Bytes("[Options]\nK=\"ab\0c\"\n"), "Options", "K", "\"ab"},
+        {Bytes("[Options]\nK\0junk=v\n"), "Options", "K", "v"},
+        {Bytes("[Options]\nK \0junk=v\n"), "Options", "K", std::nullopt},  // "K " is no K
+        {Bytes("[Options]\n\0junk=v\n"), "Options", "", "v"},
+        {Bytes("[Opt\0ions]\nK=v\n"), "Opt", "K", "v"},
+        {Bytes("[Opt\0ions]\nK=v\n"), "Options", "K", std::nullopt},
+    });
+}
+
+TEST(IniFileReading, OnlySpaceAndTabToCarriageReturnAreTrimmed) {
+    ExpectEachReads({
+        {"\x01[Options]\nK=1\n", "Options", "K", std::nullopt},  // no header
+        {"[Options]\n\x01[Other]\nK=1\n", "Options", "K", "1"},
+        {"[Options]\n\x01K=1\n", "Options", "K", std::nullopt},
+        {"[Options]\n\x01K=1\n", "Options", "\x01K", "1"},
+        {"[Options]\nK=\x01value\x1f\n", "Options", "K", "\x01value\x1f"},
+        {"\t\v\f[\tOptions\v]\f\n\tK\v\f= \t value \v\f\n", "Options", "K", "value"},
+        {"[Options]\nK=\xa0value\xa0\n", "Options", "K", "\xa0value\xa0"},
+    });
+}
+
+TEST(IniFileReading, AnEqualsSignFirstNamesTheEmptyKey) {
+    ExpectEachReads({
+        {"[Options]\n=value\n", "Options", "", "value"},
+        {"[Options]\n \t= spaced \n", "Options", "", "spaced"},
+        {"[Options]\n=value\nK=1\n", "Options", "K", "1"},
+        {"[Options]\nK=1\n", "Options", "", std::nullopt},
+        {"[Options]\n=\n", "Options", "", ""},
+    });
 }
 
 TEST(IniFileReading, LongValuesAreCutAndHugeLinesSurvive) {
@@ -94,6 +148,11 @@ TEST(IniFileWriting, ChangesOnlyTheLineOfTheKey) {
         // Garbage stays byte for byte.
         {Bytes("\xff\x00\x01\n[Options]\nK=1\n"), "K", "2",
          Bytes("\xff\x00\x01\n[Options]\nK=2\n")},
+        // The key is found by the reading rules: past a "[" line without "]",
+        // by its name up to a NUL.
+        {"[Options]\n[junk\nK=old\n", "K", "new", "[Options]\n[junk\nK=new\n"},
+        {Bytes("[Options]\nK\0junk=old\n"), "K", "new", "[Options]\nK=new\n"},
+        {"\x01[Options]\nK=old\n", "K", "new", "\x01[Options]\nK=old\n[Options]\r\nK=new\r\n"},
     };
     for (const WriteCase& c : cases) {
         TempFolder folder;
