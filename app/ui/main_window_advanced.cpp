@@ -34,6 +34,9 @@ void TfrmMain::lTitleClick() {
 }
 
 void TfrmMain::UseanotherFFMpeg1Click() {
+    // Qt flips a checkable entry's mark before the entry runs; the mark
+    // shows NotUseAnotherFFmpeg and nothing else.
+    UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     TfrmUseFFmpeg dialog(this);
     SetTextBytes(*dialog.Edit1, AnotherFFmpeg);
     dialog.cbNotUseAnother->SetChecked(NotUseAnotherFFmpeg);
