@@ -1,0 +1,3 @@
+# 64-bit Windows (x86_64) with MinGW-w64.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
