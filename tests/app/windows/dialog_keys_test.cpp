@@ -50,6 +50,7 @@ TEST_F(DialogKeysTest, EscapeLeavesTheDialogsOpen) {
     for (QDialog* dialog : std::initializer_list<QDialog*>{&about, &use, &manual}) {
         bool open = false;
         WhenModalOpens([&](QDialog& shown) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
             QWidget* focused = QApplication::focusWidget();
             QTest::keyClick(focused != nullptr ? focused : &shown, Qt::Key_Escape);
             open = shown.isVisible();
@@ -64,6 +65,7 @@ TEST_F(DialogKeysTest, AFocusedCheckBoxTakesNoAcceleratorsWithoutAlt) {
     TfrmUseFFmpeg dialog(nullptr);
     const QString defaultPath = ToQString(platform::ExecutableFolder() + "ffmpeg");
     WhenModalOpens([&](QDialog&) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         dialog.cbNotUseAnother->setFocus();
         for (const Qt::Key key : {Qt::Key_O, Qt::Key_C, Qt::Key_D}) {
             QTest::keyClick(dialog.cbNotUseAnother, key);
@@ -77,6 +79,9 @@ TEST_F(DialogKeysTest, AFocusedCheckBoxTakesNoAcceleratorsWithoutAlt) {
 
         dialog.bDefault->setFocus();
         QTest::keyClick(dialog.bDefault, Qt::Key_C);  // a focused button takes it
+        if (dialog.isVisible()) {
+            dialog.done(mrNone);  // failed above: end the test, not the wait
+        }
     });
     dialog.cbNotUseAnother->SetChecked(true);
     EXPECT_EQ(dialog.exec(), mrCancel);
