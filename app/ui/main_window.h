@@ -136,7 +136,7 @@ protected:
 
 private:
     void FindControls();
-    void SetProfileCaption(const QString& caption);
+    void SetProfileCaption(const std::string& caption);
     void ProbeEncoderAhead();
     void AfterFirstPaint();
     void FormCreate();
