@@ -26,8 +26,8 @@ public:
     JobResult result;
 };
 
-// The installed ffmpeg's answer, asked once for all jobs, with no cache of
-// the user's touched.
+}  // namespace
+
 const EncoderCapabilities& InstalledEncoder() {
     static const EncoderCapabilities answer = [] {
         EncoderProbe probe("");
@@ -35,8 +35,6 @@ const EncoderCapabilities& InstalledEncoder() {
     }();
     return answer;
 }
-
-}  // namespace
 
 JobResult RunThroughEngine(std::string_view caption, const std::string& input,
                            const std::string& outputFolder) {
