@@ -9,39 +9,15 @@
 #include <filesystem>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace kestrum::bench {
 
 namespace {
-
-std::vector<char*> Pointers(const std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (const std::string& s : strings) {
-        pointers.push_back(const_cast<char*>(s.c_str()));
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
 
 double Seconds(const timeval& time) {
     return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
 }
 
 }  // namespace
-
-std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extra) {
-    std::vector<std::string> environment;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        environment.emplace_back(*entry);
-    }
-    for (const std::string& added : extra) {
-        const std::string name = added.substr(0, added.find('=') + 1);
-        std::erase_if(environment, [&](const std::string& e) { return e.starts_with(name); });
-        environment.push_back(added);
-    }
-    return environment;
-}
 
 pid_t StartQuietly(const std::vector<std::string>& argv,
                    const std::vector<std::string>& environment) {
@@ -50,8 +26,8 @@ pid_t StartQuietly(const std::vector<std::string>& argv,
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> args = Pointers(argv);
-    std::vector<char*> envp = Pointers(environment);
+    std::vector<char*> args = test::SpawnPointers(argv);
+    std::vector<char*> envp = test::SpawnPointers(environment);
     pid_t pid = 0;
     const int error = ::posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/spawn_arguments.h"
+
 namespace kestrum::bench {
 
 using Clock = std::chrono::steady_clock;
@@ -17,9 +19,7 @@ struct RunCost {
     double peakMiB = 0;
 };
 
-// This process's environment with `extra` ("NAME=value") entries replacing
-// or adding to it.
-std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extra);
+using test::EnvironmentWith;
 
 // Starts argv[0] (a path) without a shell, standard input reading nothing and
 // both outputs thrown away.

@@ -9,35 +9,9 @@
 #include <cerrno>
 #include <stdexcept>
 
-extern char** environ;
+#include "support/spawn_arguments.h"
 
 namespace kestrum::test {
-
-namespace {
-
-std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extraEnv) {
-    std::vector<std::string> environment;
-    for (char** e = environ; *e != nullptr; ++e) {
-        environment.emplace_back(*e);
-    }
-    for (const std::string& extra : extraEnv) {
-        const std::string name = extra.substr(0, extra.find('=') + 1);
-        std::erase_if(environment, [&](const std::string& e) { return e.starts_with(name); });
-        environment.push_back(extra);
-    }
-    return environment;
-}
-
-std::vector<char*> Pointers(const std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (const std::string& s : strings) {
-        pointers.push_back(const_cast<char*>(s.c_str()));
-    }
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-}  // namespace
 
 RunningProgram::RunningProgram(const std::vector<std::string>& argv,
                                const std::vector<std::string>& extraEnv) {
@@ -52,8 +26,8 @@ RunningProgram::RunningProgram(const std::vector<std::string>& argv,
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     const std::vector<std::string> environment = EnvironmentWith(extraEnv);
-    std::vector<char*> args = Pointers(argv);
-    std::vector<char*> envp = Pointers(environment);
+    std::vector<char*> args = SpawnPointers(argv);
+    std::vector<char*> envp = SpawnPointers(environment);
     const int spawned = ::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(in[0]);
