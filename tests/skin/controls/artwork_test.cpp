@@ -8,16 +8,50 @@
 #include "resources/program_pictures.h"
 #include "skin/core/theme_table.h"
 #include "skin/ui/skin_bitmaps.h"
+#include "support/image_compare.h"
 
 namespace kestrum {
 namespace {
 
 TEST(Artwork, TheCommittedFilesAreTheGeneratorsOutput) {
     for (const artwork::ArtworkFile& file : artwork::AllArtwork()) {
+        SCOPED_TRACE(file.path.toStdString());
         QFile committed(QString(KESTRUM_IMAGES_DIR) + "/" + file.path);
-        ASSERT_TRUE(committed.open(QIODevice::ReadOnly)) << file.path.toStdString();
-        EXPECT_EQ(committed.readAll(), artwork::EncodeArtwork(file))
-            << file.path.toStdString() << ": run resources/generate-artwork";
+        ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+        // Pixels, not bytes: the encoders' output depends on the zlib and
+        // libjpeg builds, and anti-aliased edges on the processor.
+        const QImage drawn = QImage::fromData(artwork::EncodeArtwork(file));
+        const test::PixelComparison comparison =
+            test::ComparePixels(drawn, QImage::fromData(committed.readAll()));
+        EXPECT_TRUE(comparison.Within())
+            << comparison.Describe().toStdString() << ": run resources/generate-artwork";
+    }
+}
+
+TEST(Artwork, ThePixelToleranceLetsRoundingThroughAndCatchesRedrawing) {
+    QImage base(40, 40, QImage::Format_ARGB32_Premultiplied);
+    base.fill(qRgba(90, 120, 200, 255));
+    const auto changed = [&](int pixels, int by) {
+        QImage image = base.copy();
+        for (int i = 0; i < pixels; ++i) {
+            image.setPixel(i % 40, i / 40, qRgba(90 + by, 120, 200, 255));
+        }
+        return image;
+    };
+    const struct {
+        QImage image;
+        bool within;
+    } cases[] = {
+        {base, true},
+        {changed(16, 1), true},   // a few edge pixels a unit apart
+        {changed(80, 2), true},   // the most that may differ, by the most
+        {changed(81, 1), false},  // more pixels than 5 %
+        {changed(1, 3), false},   // one pixel beyond the tolerance
+        {base.copy(0, 0, 40, 39), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(test::ComparePixels(c.image, base).Within(), c.within)
+            << test::ComparePixels(c.image, base).Describe().toStdString();
     }
 }
 
