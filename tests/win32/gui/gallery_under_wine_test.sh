@@ -10,7 +10,7 @@ gallery=$2
 compare=$3
 work=$4
 wine_run=${KESTRUM_WINE_RUN:?}
-linux_gallery=${KESTRUM_LINUX_GALLERY:?the Linux build's kestrum-skin-gallery is needed}
+linux_gallery=${KESTRUM_LINUX_BUILD:?the Linux build is needed}/skin/gallery/kestrum-skin-gallery
 
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
