@@ -11,7 +11,7 @@ work=$3
 wine_run=${KESTRUM_WINE_RUN:?}
 encoder=${KESTRUM_WINDOWS_FFMPEG:?the Windows ffmpeg build is needed; see scripts/fetch-windows-ffmpeg}
 
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+source "$(dirname "$0")/../test_helpers.sh"
 
 rm -rf "$work"
 mkdir -p "$work/clips/out"
@@ -23,14 +23,9 @@ done
 KESTRUM_CLIPS="$(winpath "$work/clips/")" KESTRUM_ENCODER="$(winpath "$encoder")" \
     QT_QPA_PLATFORM=offscreen "$wine_run" "$prefix" "$program" || exit 1
 
-failures=0
 for clip in one two; do
-    codec=$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$work/clips/out/$clip.wav")
-    if [[ "$codec" == pcm_s16le ]]; then
-        echo "ok $clip.wav is a WAV file"
-    else
-        echo "FAILED $clip.wav: '$codec'"
-        failures=$((failures + 1))
-    fi
+    expect "$clip.wav" \
+        "$(ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$work/clips/out/$clip.wav")" \
+        pcm_s16le
 done
 ((failures == 0))

@@ -12,7 +12,7 @@ work=$4
 wine_run=${KESTRUM_WINE_RUN:?}
 linux_gallery=${KESTRUM_LINUX_BUILD:?the Linux build is needed}/skin/gallery/kestrum-skin-gallery
 
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+source "$(dirname "$0")/../test_helpers.sh"
 
 rm -rf "$work"
 mkdir -p "$work"

@@ -12,7 +12,7 @@ work=$3
 wine_run=${KESTRUM_WINE_RUN:?}
 linux_build=${KESTRUM_LINUX_BUILD:?the Linux build with the sample skin is needed}
 
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
+source "$(dirname "$0")/../test_helpers.sh"
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -27,19 +27,6 @@ windows_list=$("$wine_run" "$prefix" "$skinpack" --list "$(winpath "$work/graphi
 linux_list=$("$linux_build/skin/skinpack/kestrum-skinpack" --list "$work/graphite.skin" \
     --password "$password") || exit 1
 
-failures=0
-if [[ -n "$windows_list" && "$windows_list" == "$linux_list" ]]; then
-    echo "ok the Windows list is the Linux one"
-else
-    echo "FAILED lists differ"
-    diff <(echo "$windows_list") <(echo "$linux_list")
-    failures=1
-fi
-after=$(ls "$temp" 2>/dev/null | wc -l)
-if ((after == before)); then
-    echo "ok no temporary file left"
-else
-    echo "FAILED temporary files left in $temp"
-    failures=1
-fi
+expect "the Windows list is the Linux one" "$windows_list" "$linux_list"
+expect "no temporary file left" "$(ls "$temp" 2>/dev/null | wc -l)" "$before"
 ((failures == 0))

@@ -11,6 +11,7 @@ work=$1
 zip=${KESTRUM_WINDOWS_ZIP:?the zip of scripts/package-windows is needed}
 wine_run=${KESTRUM_WINE_RUN:?}
 title="Kestrum Zude Ridaz Avovozozi"
+source "$(dirname "$0")/../test_helpers.sh"
 
 rm -rf "$work"
 mkdir -p "$work/unpacked"
@@ -35,15 +36,6 @@ trap cleanup EXIT
 
 windows() { xwininfo -root -tree 2>/dev/null | grep -c "\"$title\"" || true; }
 
-failures=0
-expect() {  # expect NAME ACTUAL EXPECTED
-    if [[ "$2" != "$3" ]]; then
-        printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$3" "$2"
-        failures=$((failures + 1))
-    else
-        printf 'ok %s\n' "$1"
-    fi
-}
 
 "$wine_run" "$prefix" "$program" &
 started=$(date +%s%N)
