@@ -82,6 +82,7 @@ bool RunningCopy::WakeRunningCopy() {
     if (!socket.waitForConnected(250)) {
         return false;
     }
+    LetRunningCopyComeForward();
     socket.write(EncodeMessage(WM_ACTIVATE_INSTANCE));
     const bool sent = socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
