@@ -34,9 +34,16 @@ for _ in $(seq "$runs"); do
     times+=($((($(date +%s%N) - started) / 1000000)))
     echo "shown after ${times[-1]} ms"
     kill "$program" 2>/dev/null
-    [[ -n "${WINEPREFIX:-}" ]] && wineserver -k 2>/dev/null
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        wineserver -k 2>/dev/null
+    fi
+    # A program stopped while it starts may not hear the first request.
+    for _ in $(seq 50); do
+        shown || break
+        sleep 0.1
+    done
+    kill -KILL "$program" 2>/dev/null
     wait "$program" 2>/dev/null
-    while shown; do sleep 0.05; done
 done
 median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
 echo "median: $median ms"
