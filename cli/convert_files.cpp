@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "app/core/settings_store.h"
+#include "cli/adapter_notes.h"
 #include "cli/batch_settings.h"
 #include "cli/console_front_end.h"
 #include "cli/modes.h"
@@ -66,6 +67,8 @@ int ConvertFiles(const Options& options) {
     if (check != BatchCheck::Ready) {
         return kNotStarted;
     }
+    // Once for the batch: every file runs with the same adapted arguments.
+    WriteAdapterNotes(stderr, AdapterNotes(choices));
     std::string finalMessage;
     if (RunBatch(queue, signals, console, options.files, choices, finalMessage) ==
         BatchState::Stopped) {

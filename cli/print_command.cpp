@@ -1,6 +1,7 @@
 #include "app/core/global.h"
 #include "app/core/settings_store.h"
 #include "app/core/string_table.h"
+#include "cli/adapter_notes.h"
 #include "cli/batch_settings.h"
 #include "cli/console_front_end.h"
 #include "cli/modes.h"
@@ -28,6 +29,7 @@ int PrintCommands(const Options& options) {
     const AdaptedArguments adapted = AdaptArguments(
         arguments, extension,
         ProbeEncoder(EncoderProgram(batch.NotUseAnotherFFmpeg, batch.AnotherFFmpeg)));
+    WriteAdapterNotes(stdout, adapted.notes);
 
     for (const std::string& input : options.files) {
         CommandPieces pieces{

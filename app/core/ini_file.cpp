@@ -75,7 +75,7 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     if (!place.keyFound) {
         return std::nullopt;
     }
-    return std::string(ini::Unquote(place.value).substr(0, kMaxValueLength));
+    return std::string(ini::Unquote(ini::UpToNul(place.value)).substr(0, kMaxValueLength));
 }
 
 void IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {

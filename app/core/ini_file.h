@@ -17,7 +17,8 @@ public:
     explicit IniFile(std::string path);
 
     // The value of the first matching key in the first matching section, or
-    // nothing. At most kMaxValueLength characters are returned.
+    // nothing. The value ends at its first NUL, loses one pair of enclosing
+    // quotes, and is cut to kMaxValueLength characters.
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
 
     // Sets the key, adding the key or the section when missing, and writes the

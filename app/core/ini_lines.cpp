@@ -1,8 +1,26 @@
 #include "app/core/ini_lines.h"
 
-#include "app/core/ascii_text.h"
-
 namespace kestrum::ini {
+
+namespace {
+
+// The blanks trimmed around lines, names and values: space and the
+// characters 0x09 to 0x0D. Other control bytes are text.
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+}  // namespace
 
 LineSpan LineAt(std::string_view text, std::size_t from) {
     LineSpan line{from, from, from};
@@ -18,8 +36,12 @@ LineSpan LineAt(std::string_view text, std::size_t from) {
     return line;
 }
 
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 ParsedLine ParseLine(std::string_view line) {
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) {
         return {LineKind::Blank, {}, {}};
     }
@@ -27,23 +49,19 @@ ParsedLine ParseLine(std::string_view line) {
         return {LineKind::Comment, {}, {}};
     }
     if (trimmed.front() == '[') {
-        // The name runs to the last "]"; without one, to the end of the line.
-        std::string_view inner = trimmed.substr(1);
-        const std::size_t close = inner.rfind(']');
-        if (close != std::string_view::npos) {
-            inner = inner.substr(0, close);
+        // The name runs to the last "]". A line without one heads no section:
+        // it is read as any other line, so the keys below stay where they are.
+        if (const std::size_t close = trimmed.rfind(']'); close != std::string_view::npos) {
+            return {LineKind::Section, UpToNul(TrimBlanks(trimmed.substr(1, close - 1))), {}};
         }
-        return {LineKind::Section, Trim(inner), {}};
     }
     const std::size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos) {
         return {LineKind::Other, {}, {}};
     }
-    const std::string_view name = Trim(trimmed.substr(0, equals));
-    if (name.empty()) {
-        return {LineKind::Other, {}, {}};
-    }
-    return {LineKind::Key, name, Trim(trimmed.substr(equals + 1))};
+    // "=value" names the empty key.
+    return {LineKind::Key, UpToNul(TrimBlanks(trimmed.substr(0, equals))),
+            TrimBlanks(trimmed.substr(equals + 1))};
 }
 
 std::string_view Unquote(std::string_view value) {

@@ -20,11 +20,18 @@ enum class LineKind { Blank, Comment, Section, Key, Other };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    std::string_view name;   // section or key name, trimmed
-    std::string_view value;  // key value, trimmed, quotes kept
+    std::string_view name;   // section or key name, trimmed, up to its first NUL
+    std::string_view value;  // key value, trimmed, quotes and NULs kept
 };
 
+// Lines are read as the Windows profile functions read them: blanks are space
+// and 0x09 to 0x0D; ";" starts a comment; "[" starts a section header only
+// when a "]" follows on the line; a key is everything before the first "=".
 ParsedLine ParseLine(std::string_view line);
+
+// Text as the profile text functions hand it on: they cannot return a NUL,
+// so names and values end at their first one.
+std::string_view UpToNul(std::string_view text);
 
 // A value wrapped in matching single or double quotes loses them.
 std::string_view Unquote(std::string_view value);

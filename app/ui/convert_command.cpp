@@ -7,6 +7,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/modal_show.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/text_bytes.h"
 #include "convert/core/batch_checks.h"
 #include "convert/ui/progress_window.h"
 #include "platform/file_system.h"
@@ -27,8 +28,8 @@ void TfrmMain::bConvertClick() {
 }
 
 void TfrmMain::RunConvert() {
-    const BatchChoices choices{cbSameInput->Checked(), ToStdString(eOutputFolder->text()),
-                               ToStdString(fpType->Caption()), NotUseAnotherFFmpeg, AnotherFFmpeg};
+    const BatchChoices choices{cbSameInput->Checked(), TextBytes(*eOutputFolder),
+                               CaptionBytes(*fpType), NotUseAnotherFFmpeg, AnotherFFmpeg};
     if (!choices.SameAsInput) {
         OutputDirectory = choices.OutputFolder;
     }
@@ -43,16 +44,16 @@ void TfrmMain::RunConvert() {
     if (chosen.isEmpty()) {
         return;
     }
-    const std::string folder = ExtractFilePath(ToStdString(chosen.constFirst()));
+    std::vector<std::string> files;
+    for (const QString& file : chosen) {
+        files.push_back(ChosenPath(file));
+    }
+    const std::string folder = ExtractFilePath(files.front());
     if (choices.SameAsInput) {
         SameInputFolder = folder;
     }
     LastInputFolder = folder;
 
-    std::vector<std::string> files;
-    for (const QString& file : chosen) {
-        files.push_back(ToStdString(file));
-    }
     TfrmConvert progress(this, std::move(files), *ConvertProcess, prompts_, choices);
     frmConvert_ = &progress;
     ShowModal(progress);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDialog>
+#include <QKeyEvent>
 #include <QShowEvent>
+#include <type_traits>
 
 #include "app/ui/error_report.h"
 
@@ -22,6 +25,19 @@ protected:
         if (!event->spontaneous()) {
             RunGuarded(this, [this] { FormShow(); });
         }
+    }
+
+    // Escape clicks a skinned button whose Cancel is set (the dialog keys,
+    // which see it first); otherwise it does nothing, where a QDialog would
+    // close itself.
+    void keyPressEvent(QKeyEvent* event) override {
+        if constexpr (std::is_base_of_v<QDialog, Window>) {
+            if (event->matches(QKeySequence::Cancel)) {
+                event->accept();
+                return;
+            }
+        }
+        Window::keyPressEvent(event);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "app/ui/picture.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/sunken_line.h"
+#include "app/ui/text_bytes.h"
 #include "convert/ui/progress_window.h"
 #include "platform/file_system.h"
 #include "profiles/ui/profile_menu.h"
@@ -83,7 +84,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FormShow() {
-    eOutputFolder->setText(ToQString(OutputDirectory));
+    SetTextBytes(*eOutputFolder, OutputDirectory);
     eOutputFolder->setCursorPosition(0);
     imgTitle->setGeometry(0, 0, width(), 50);
     lUpdate->move(width() - lUpdate->width() - 10, lUpdate->y());
@@ -125,18 +126,18 @@ void TfrmMain::ReadWriteSettings(bool read) {
     if (read) {
         const Settings settings = store.Read();
         OutputDirectory = settings.OutputDirectory;
-        SetProfileCaption(ToQString(settings.OutputFormat));
+        SetProfileCaption(settings.OutputFormat);
         cbSameInput->SetChecked(settings.SameInput);
         AnotherFFmpeg = settings.AnotherFFmpeg;
         NotUseAnotherFFmpeg = settings.NotUseAnotherFFmpeg;
         return;
     }
-    const std::string typed = ToStdString(eOutputFolder->text());
+    const std::string typed = TextBytes(*eOutputFolder);
     if (platform::DirectoryExists(typed)) {
         OutputDirectory = typed;
     }
-    store.Write({OutputDirectory, ToStdString(fpType->Caption()), cbSameInput->Checked(),
-                 AnotherFFmpeg, NotUseAnotherFFmpeg});
+    store.Write({OutputDirectory, CaptionBytes(*fpType), cbSameInput->Checked(), AnotherFFmpeg,
+                 NotUseAnotherFFmpeg});
 }
 
 void TfrmMain::ActivateInstance() {

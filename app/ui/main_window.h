@@ -130,7 +130,7 @@ protected:
 
 private:
     void FindControls();
-    void SetProfileCaption(const QString& caption);
+    void SetProfileCaption(const std::string& caption);
     void FormCreate();
     void FormClose();
     void RunConvert();

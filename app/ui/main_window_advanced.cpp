@@ -8,6 +8,7 @@
 #include "app/ui/modal_result.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/shell_service.h"
+#include "app/ui/text_bytes.h"
 #include "app/ui/use_another_ffmpeg.h"
 #include "skin/ui/check_box.h"
 #include "skin/ui/edit.h"
@@ -33,11 +34,14 @@ void TfrmMain::lTitleClick() {
 }
 
 void TfrmMain::UseanotherFFMpeg1Click() {
+    // Qt flips a checkable entry's mark before the entry runs; the mark
+    // shows NotUseAnotherFFmpeg and nothing else.
+    UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     TfrmUseFFmpeg dialog(this);
-    dialog.Edit1->setText(ToQString(AnotherFFmpeg));
+    SetTextBytes(*dialog.Edit1, AnotherFFmpeg);
     dialog.cbNotUseAnother->SetChecked(NotUseAnotherFFmpeg);
     if (dialog.exec() == mrOk) {
-        AnotherFFmpeg = ToStdString(dialog.Edit1->text());
+        AnotherFFmpeg = TextBytes(*dialog.Edit1);
         NotUseAnotherFFmpeg = dialog.cbNotUseAnother->Checked();
         UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
     }

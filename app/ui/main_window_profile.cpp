@@ -6,6 +6,8 @@
 #include "app/ui/label.h"
 #include "app/ui/main_window.h"
 #include "app/ui/modal_result.h"
+#include "app/ui/qt_text.h"
+#include "app/ui/text_bytes.h"
 #include "profiles/ui/manual_convert_dialog.h"
 #include "profiles/ui/profile_menu.h"
 #include "skin/ui/flat_panel.h"
@@ -21,8 +23,8 @@ QPoint TfrmMain::ProfileMenuPoint() const {
 }
 
 // The profile box's hint always shows its whole caption.
-void TfrmMain::SetProfileCaption(const QString& caption) {
-    fpType->SetCaption(caption);
+void TfrmMain::SetProfileCaption(const std::string& caption) {
+    SetCaptionBytes(*fpType, caption);
     fpType->setToolTip(fpType->Caption());
 }
 
@@ -31,7 +33,7 @@ void TfrmMain::fpTypeClick() {
 }
 
 void TfrmMain::TypeMenuClick(QAction* entry) {
-    SetProfileCaption(ProfileOfMenuEntry(entry->text()));
+    SetProfileCaption(ToStdString(ProfileOfMenuEntry(entry->text())));
     lExtName->SetCaption(ExtensionLabelText(fpType->Caption()));
 }
 
@@ -39,7 +41,7 @@ void TfrmMain::miManualConvertClick() {
     TfrmManualConvert dialog(this, fpType->Caption());
     if (dialog.exec() == mrOk) {
         // The extension label keeps its text until the next menu choice.
-        SetProfileCaption(dialog.Edit1->text());
+        SetProfileCaption(BytesOf(dialog.Edit1->text(), CaptionBytes(*fpType)));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/shell_service.h"
+#include "app/ui/text_bytes.h"
 #include "platform/file_system.h"
 #include "skin/ui/check_box.h"
 #include "skin/ui/edit.h"
@@ -12,14 +13,14 @@
 namespace kestrum {
 
 void TfrmMain::bBrowserClick() {
-    const QString typed = eOutputFolder->text();
-    const QString initial = platform::DirectoryExists(ToStdString(typed)) ? typed : QString();
+    const QString initial =
+        platform::DirectoryExists(TextBytes(*eOutputFolder)) ? eOutputFolder->text() : QString();
     const std::optional<QString> chosen =
         Dialogs().ChooseFolder(this, ToQString(texts::kSelectOutputFolder), initial);
     if (chosen) {
-        eOutputFolder->setText(*chosen);
+        OutputDirectory = ChosenPath(*chosen);
+        SetTextBytes(*eOutputFolder, OutputDirectory);
         eOutputFolder->setCursorPosition(0);
-        OutputDirectory = ToStdString(eOutputFolder->text());
     }
 }
 
@@ -30,7 +31,7 @@ void TfrmMain::cbSameInputClick() {
 void TfrmMain::bShowFilesClick() {
     OutputDirectory = cbSameInput->Checked() && !SameInputFolder.empty()
                           ? SameInputFolder
-                          : ToStdString(eOutputFolder->text());
+                          : TextBytes(*eOutputFolder);
     if (platform::DirectoryExists(OutputDirectory)) {
         Shell().Open(ToQString(OutputDirectory));
         return;

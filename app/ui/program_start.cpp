@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 #include "app/ui/main_window.h"
 #include "app/ui/program_look.h"
@@ -12,8 +13,15 @@ namespace kestrum {
 int RunProgram(int& argc, char** argv, const std::function<void(TfrmMain&)>& shown) {
     QApplication application(argc, argv);
     RunningCopy runningCopy;
-    if (runningCopy.Start() == StartRole::WokeRunningCopy) {
-        return 0;
+    switch (runningCopy.Start()) {
+        case StartRole::WokeRunningCopy:
+            return 0;
+        case StartRole::SilentRunningCopy:
+            std::fprintf(stderr, "%s\n", runningCopy.SilentCopyText().c_str());
+            return 0;
+        case StartRole::FirstCopy:
+        case StartRole::Unguarded:
+            break;
     }
     // The application's title is the main window's caption and the desktop
     // entry's name; Qt's display name is left unset, since the platform would

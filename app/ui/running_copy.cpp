@@ -4,6 +4,7 @@
 #include <QLocalSocket>
 #include <QThread>
 #include <QtEndian>
+#include <cstdio>
 
 #include "app/ui/qt_text.h"
 
@@ -58,14 +59,28 @@ StartRole RunningCopy::Start(std::chrono::milliseconds patience) {
             Listen();
             return StartRole::FirstCopy;
         }
+        if (lock_->error() != QLockFile::LockFailedError) {
+            return StartRole::Unguarded;  // the lock file cannot be made at all
+        }
         if (WakeRunningCopy()) {
             return StartRole::WokeRunningCopy;
         }
         if (deadline.hasExpired()) {
-            return StartRole::Unguarded;
+            return StartRole::SilentRunningCopy;
         }
         QThread::msleep(50);
     }
+}
+
+std::string RunningCopy::SilentCopyText() const {
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    const std::string holder = lock_ != nullptr && lock_->getLockInfo(&pid, &host, &program)
+                                   ? "another copy (process " + std::to_string(pid) + ")"
+                                   : std::string("another copy");
+    return holder + " holds " + place_->lockFile + " but does not answer at " + place_->serverName +
+           "; not starting a second one";
 }
 
 void RunningCopy::Listen() {
@@ -73,7 +88,10 @@ void RunningCopy::Listen() {
     // Only the holder of the lock gets here, so a socket left behind is stale.
     QLocalServer::removeServer(name);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(name);
+    if (!server_.listen(name)) {
+        std::fprintf(stderr, "later starts cannot wake this copy: %s\n",
+                     ToStdString(server_.errorString()).c_str());
+    }
 }
 
 bool RunningCopy::WakeRunningCopy() {

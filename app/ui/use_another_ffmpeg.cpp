@@ -5,6 +5,7 @@
 #include "app/ui/form_builder.h"
 #include "app/ui/modal_result.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/text_bytes.h"
 #include "platform/file_system.h"
 #include "skin/ui/button.h"
 #include "skin/ui/check_box.h"
@@ -103,16 +104,16 @@ void TfrmUseFFmpeg::bBrowserClick() {
     request.filter = QString("%1 (%1)").arg(kEncoderFileName);
     const QStringList chosen = Dialogs().ChooseFiles(this, request);
     if (!chosen.isEmpty()) {
-        Edit1->setText(chosen.constFirst());
+        SetTextBytes(*Edit1, ChosenPath(chosen.constFirst()));
     }
 }
 
 void TfrmUseFFmpeg::bDefaultClick() {
-    Edit1->setText(ToQString(platform::ExecutableFolder() + kEncoderFileName));
+    SetTextBytes(*Edit1, platform::ExecutableFolder() + kEncoderFileName);
 }
 
 void TfrmUseFFmpeg::bOKClick() {
-    if (cbNotUseAnother->Checked() || platform::FileExists(ToStdString(Edit1->text()))) {
+    if (cbNotUseAnother->Checked() || platform::FileExists(TextBytes(*Edit1))) {
         done(mrOk);
         return;
     }

@@ -1,7 +1,6 @@
 #include "convert/ui/progress_window.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 
 #include "app/core/string_table.h"
 #include "app/ui/error_report.h"
@@ -166,15 +165,6 @@ void TfrmConvert::done(int result) {
 
 void TfrmConvert::FormClose() {
     batch_.Stop();
-}
-
-// Escape does not stop a batch: only Stop and the close box do.
-void TfrmConvert::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    TForm::keyPressEvent(event);
 }
 
 }  // namespace kestrum

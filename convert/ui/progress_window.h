@@ -64,7 +64,6 @@ protected:
     bool event(QEvent* event) override;
     // Every way the window closes ends here: Stop, its close box, the last file.
     void done(int result) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormClose();

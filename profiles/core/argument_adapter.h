@@ -32,6 +32,9 @@ struct AdaptedArguments {
     // ending with one space like every catalogue argument string. Empty for a
     // refusal.
     std::string arguments;
+    // What the rewriting dropped or could only approximate, one sentence
+    // each, for the front ends that tell their user.
+    std::vector<std::string> notes;
 };
 
 // Rewrites an argument string written for the encoder builds of about 2010 so

@@ -32,6 +32,18 @@ void Async(ArgumentTokens& tokens) {
     }
 }
 
+// -vol scaled the samples, 256 being unchanged; today that is the volume
+// filter.
+void Volume(ArgumentTokens& tokens) {
+    const auto level = tokens.LastValue({"-vol"});
+    const auto at = tokens.EraseOptionsWithValue({"-vol"});
+    const auto scale = level ? ParseScaledNumber(*level) : std::nullopt;
+    if (at && scale) {
+        AppendFilter(tokens, kAudioFilterOptions, "-af", "volume=" + FormatNumber(*scale / 256),
+                     *at);
+    }
+}
+
 // The DV muxer needs exactly one frame's worth of audio per video frame; the
 // resampler's start-up delay (44.1 kHz input into NTSC DV) breaks that unless
 // the audio is kept in step with its timestamps, as -async 1 did.
@@ -51,6 +63,7 @@ void DvAudioInStep(ArgumentTokens& tokens, const OutputDescription& output) {
 void AdaptAudioOptions(ArgumentTokens& tokens, const OutputDescription& output) {
     VorbisQuality(tokens, output);
     Async(tokens);
+    Volume(tokens);
     DvAudioInStep(tokens, output);
 }
 

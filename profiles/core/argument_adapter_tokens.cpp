@@ -59,6 +59,14 @@ std::optional<std::size_t> ArgumentTokens::EraseOptionsWithValue(OptionNames nam
     return first;
 }
 
+std::optional<std::size_t> ArgumentTokens::EraseOptions(OptionNames names) {
+    const std::optional<std::size_t> first = Find(names);
+    for (auto at = first; at; at = Find(names, *at)) {
+        Erase(*at);
+    }
+    return first;
+}
+
 std::string JoinArgumentsLikeCrt(const std::vector<std::string>& tokens) {
     return tokens.empty() ? std::string() : platform::QuoteCommandLine(tokens) + ' ';
 }

@@ -39,6 +39,8 @@ public:
     // Removes every option named one of `names` together with its value and
     // returns where the first one stood (or nothing when none was there).
     std::optional<std::size_t> EraseOptionsWithValue(OptionNames names);
+    // The same for options that take no value.
+    std::optional<std::size_t> EraseOptions(OptionNames names);
 
 private:
     std::vector<std::string> tokens_;

@@ -13,59 +13,6 @@ bool IsInteger(std::string_view text) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// -croptop/-cropbottom/-cropleft/-cropright became the crop filter; it goes
-// first in the chain, before the scaling that -s adds at its end.
-void CropFilter(ArgumentTokens& tokens) {
-    const auto side = [&](std::string_view name) { return tokens.LastValue({name}).value_or("0"); };
-    const std::string top = side("-croptop"), bottom = side("-cropbottom");
-    const std::string left = side("-cropleft"), right = side("-cropright");
-    const auto at =
-        tokens.EraseOptionsWithValue({"-croptop", "-cropbottom", "-cropleft", "-cropright"});
-    if (!at) {
-        return;
-    }
-    PrependFilter(
-        tokens, kVideoFilterOptions, "-vf",
-        "crop=iw-" + left + "-" + right + ":ih-" + top + "-" + bottom + ":" + left + ":" + top,
-        *at);
-}
-
-// Every -flags value, merged into one video-only -flags with today's names;
-// the old bare -aic became a flag of the encoders that know it.
-void CodecFlags(ArgumentTokens& tokens, const OutputDescription& output) {
-    const auto first = tokens.Find({"-flags", "-flags:v", "-aic"});
-    if (!first) {
-        return;
-    }
-    std::string flags;
-    bool advancedIntra = false;
-    while (const auto at = tokens.Find({"-flags", "-flags:v", "-aic"})) {
-        if (tokens[*at] == "-aic") {
-            advancedIntra = true;
-            tokens.Erase(*at);
-            continue;
-        }
-        if (const auto valueAt = tokens.ValueAt(*at)) {
-            // "+x" and "-x" change the flags so far; a bare value replaces them.
-            const std::string& value = tokens[*valueAt];
-            flags = value.starts_with('+') || value.starts_with('-') ? flags + value : value;
-        }
-        tokens.Erase(*at, 2);
-    }
-    for (std::size_t found = flags.find("4mv"); found != std::string::npos;
-         found = flags.find("4mv", found)) {
-        flags.replace(found, 3, "mv4");
-    }
-    const std::string_view encoder = output.videoEncoder;
-    if (advancedIntra && (encoder == "mpeg4" || encoder == "libxvid" || encoder == "h263p") &&
-        flags.find("+aic") == std::string::npos) {
-        flags += "+aic";
-    }
-    if (!flags.empty()) {
-        tokens.Insert(*first, {"-flags:v", flags});
-    }
-}
-
 // A bare -trellis meant "on"; today it takes a level, for the video encoder.
 void Trellis(ArgumentTokens& tokens) {
     for (auto at = tokens.Find({"-trellis"}); at; at = tokens.Find({"-trellis"}, *at)) {
@@ -76,26 +23,13 @@ void Trellis(ArgumentTokens& tokens) {
     }
 }
 
-// -mv0 became a flag of the MPEG video encoders; others never knew it.
+// -mv0 (always try the zero motion vector) became a flag of the MPEG video
+// encoders; others never knew it.
 void ZeroMotionVectors(ArgumentTokens& tokens, const OutputDescription& output) {
-    const auto first = tokens.Find({"-mv0"});
-    if (!first) {
-        return;
+    const auto first = tokens.EraseOptions({"-mv0"});
+    if (first && IsMpegVideoEncoder(output.videoEncoder)) {
+        AddMpegVideoFlag(tokens, "mv0", *first);
     }
-    while (const auto at = tokens.Find({"-mv0"})) {
-        tokens.Erase(*at);
-    }
-    if (!IsMpegVideoEncoder(output.videoEncoder)) {
-        return;
-    }
-    if (const auto flags = tokens.Find({"-mpv_flags", "-mpv_flags:v"})) {
-        if (const auto valueAt = tokens.ValueAt(*flags);
-            valueAt && tokens[*valueAt].find("mv0") == std::string::npos) {
-            tokens[*valueAt] += "+mv0";
-        }
-        return;
-    }
-    tokens.Insert(*first, {"-mpv_flags:v", "+mv0"});
 }
 
 // The MPEG video encoders kept three of the old search methods.
@@ -147,20 +81,8 @@ void Level(ArgumentTokens& tokens, const OutputDescription& output) {
 
 }  // namespace
 
-void PrependFilter(ArgumentTokens& tokens, OptionNames chainOptions, std::string_view newOption,
-                   const std::string& filter, std::size_t at) {
-    if (const auto chain = tokens.FindLast(chainOptions)) {
-        if (const auto valueAt = tokens.ValueAt(*chain)) {
-            tokens[*valueAt] = filter + "," + tokens[*valueAt];
-            return;
-        }
-    }
-    tokens.Insert(at, {std::string(newOption), filter});
-}
-
 void AdaptVideoOptions(ArgumentTokens& tokens, const OutputDescription& output) {
-    CropFilter(tokens);
-    CodecFlags(tokens, output);
+    AdaptCodecFlags(tokens, output);
     Trellis(tokens);
     ZeroMotionVectors(tokens, output);
     MotionEstimation(tokens, output);

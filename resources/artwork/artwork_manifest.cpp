@@ -36,7 +36,14 @@ std::vector<ArtworkFile> AllArtwork() {
         {"pictures/ADVANCED_ICON_HOVER.png", [] { return AdvancedIcon(true); }},
         {"pictures/CONVERT_PICTURE.png", ConvertPicture},
         {"pictures/CONVERT_PROGRESS_FILL.png", ConvertProgressFill},
+        // The program's icon at the desktop's usual sizes.
+        {"icons/kestrum-16.png", [] { return Emblem(16); }},
+        {"icons/kestrum-22.png", [] { return Emblem(22); }},
+        {"icons/kestrum-24.png", [] { return Emblem(24); }},
+        {"icons/kestrum-32.png", [] { return Emblem(32); }},
         {"icons/kestrum-48.png", [] { return Emblem(48); }},
+        {"icons/kestrum-64.png", [] { return Emblem(64); }},
+        {"icons/kestrum-128.png", [] { return Emblem(128); }},
         {"icons/kestrum-256.png", [] { return Emblem(256); }},
     };
 }

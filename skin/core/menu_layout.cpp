@@ -17,12 +17,13 @@ MenuItemLayout LayoutMenuItem(PixelRect item, int barWidth, int shortcutWidth, b
     const PixelRect r = item;
     MenuItemLayout layout;
     if (rightToLeft) {
-        // Mirrored: the bar on the right, the caption right-aligned before it,
-        // the shortcut at the left edge.
+        // The bar and the image column move to the right. The texts keep
+        // the bar's width on the left: the caption is right-aligned up to 4
+        // pixels from the right edge, the shortcut starts 4 pixels past it.
         layout.bar = {r.right - barWidth, r.top, r.right, r.bottom};
         layout.body = {r.left, r.top, r.right - barWidth, r.bottom};
-        layout.caption = {r.left + 4, r.top, r.right - barWidth - 4, r.bottom};
-        layout.shortcut = {r.left, r.top, r.left + shortcutWidth + 16, r.bottom};
+        layout.caption = {r.left + barWidth, r.top, r.right - 4, r.bottom};
+        layout.shortcut = {r.left + barWidth + 4, r.top, r.right, r.bottom};
         layout.image = {r.right - 20, r.top + 3};
     } else {
         layout.bar = {r.left, r.top, r.left + barWidth, r.bottom};

@@ -1,5 +1,5 @@
-// Opened popup menus: one per style, and the main window's profile menu as
-// the main window builds it.
+// Opened popup menus: one per style, one read right to left, and the main
+// window's profile menu as the main window builds it.
 #include <QApplication>
 
 #include "app/ui/form_builder.h"
@@ -26,8 +26,9 @@ QImage Opened(QMenu& menu, QAction* selected) {
     return image;
 }
 
-Shot StyleMenu(TlumUIStyle style) {
+Shot StyleMenu(TlumUIStyle style, Qt::LayoutDirection direction = Qt::LeftToRight) {
     TlumPopupMenu menu;
+    menu.setLayoutDirection(direction);
     SetStyle(menu, style);
     menu.addAction("Open the output folder");
     QAction* selected = menu.addAction("Convert the selected files");
@@ -41,7 +42,10 @@ Shot StyleMenu(TlumUIStyle style) {
     menu.addSeparator();
     QMenu* more = menu.addMenu("Apple iPod");
     more->addAction("iPod Classic - High Quality");
-    return {QString("menu-%1").arg(ToQString(UIStyleName(style))), Opened(menu, selected)};
+    const QString name = QString("menu-%1%2")
+                             .arg(ToQString(UIStyleName(style)),
+                                  direction == Qt::RightToLeft ? "-right-to-left" : "");
+    return {name, Opened(menu, selected)};
 }
 
 }  // namespace
@@ -51,6 +55,7 @@ std::vector<Section> RenderMenus() {
     for (TlumUIStyle style : kAllUIStyles) {
         styles.shots.push_back(StyleMenu(style));
     }
+    styles.shots.push_back(StyleMenu(TlumUIStyle::DeepBlue, Qt::RightToLeft));
     Section profiles{"The profile menu and its Apple iPod submenu", {}};
     TlumPopupMenu menu;
     ApplyProperties(menu, ProfileMenuLook());

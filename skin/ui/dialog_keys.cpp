@@ -47,10 +47,10 @@ bool ClickDefaultOrCancel(QWidget* window, int key) {
 }
 
 bool ClickAccelerator(QWidget* window, char key, bool altHeld) {
-    QWidget* focused = QApplication::focusWidget();
-    const bool skinnedFocus = qobject_cast<TlumCustomButton*>(focused) != nullptr ||
-                              qobject_cast<TlumCheckBox*>(focused) != nullptr;
-    if (!altHeld && !skinnedFocus) {
+    // Without Alt, only a focused skinned button takes accelerators: it is
+    // the one control that answers the skinned controls' query for it.
+    const bool buttonFocused = qobject_cast<TlumCustomButton*>(QApplication::focusWidget());
+    if (!altHeld && !buttonFocused) {
         return false;
     }
     for (TlumCustomButton* button : LiveControls<TlumCustomButton>(window)) {

@@ -1,7 +1,10 @@
 #include "skin/ui/menu_style.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 #include "skin/ui/popup_menu.h"
 #include "skin/ui/skin_painting.h"
@@ -27,6 +30,31 @@ MenuItemState ItemOf(const QStyleOptionMenuItem& option) {
     }
     item.rightToLeft = option.direction == Qt::RightToLeft;
     return item;
+}
+
+// The widest shortcut text of the menu's items, which QMenu adds to the width
+// of every item: the text after a tab in the caption, or else the shortcut
+// when the menu shows it.
+int ShortcutWidthQMenuAdds(const QWidget* widget) {
+    const auto* menu = qobject_cast<const QMenu*>(widget);
+    if (menu == nullptr) {
+        return 0;
+    }
+    const QFontMetrics metrics = menu->fontMetrics();
+    int widest = 0;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible()) {
+            continue;
+        }
+        const QString text = action->text();
+        const qsizetype tab = text.indexOf('\t');
+        const QString shortcut = tab >= 0 ? text.mid(tab + 1)
+                                 : action->isShortcutVisibleInContextMenu()
+                                     ? action->shortcut().toString(QKeySequence::NativeText)
+                                     : QString();
+        widest = std::max(widest, metrics.horizontalAdvance(shortcut));
+    }
+    return widest;
 }
 
 }  // namespace
@@ -77,10 +105,13 @@ QSize TlumMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
     if (owner_ != nullptr && type == CT_MenuItem) {
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (item != nullptr) {
-            // The menu adds the widest shortcut text to every item itself.
-            MenuItemState state = ItemOf(*item);
-            state.shortcut.clear();
-            return MeasureMenuItem(owner_->Look(), state);
+            // Each item is as wide as its own caption and shortcut need. QMenu
+            // adds its widest shortcut to every item afterwards, so that
+            // comes off here; an item stays at least a pixel wide, or QMenu
+            // would drop it (the widest item is always wider than that).
+            QSize measured = MeasureMenuItem(owner_->Look(), ItemOf(*item));
+            measured.setWidth(std::max(1, measured.width() - ShortcutWidthQMenuAdds(widget)));
+            return measured;
         }
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);

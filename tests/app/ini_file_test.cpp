@@ -1,3 +1,5 @@
+// What writing the settings file does on POSIX systems: permissions, refusals
+// and links.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -13,99 +15,6 @@ namespace {
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
-
-// A literal with embedded NUL bytes, whole.
-template <std::size_t N>
-std::string Bytes(const char (&literal)[N]) {
-    return std::string(literal, N - 1);
-}
-
-std::optional<std::string> ReadFrom(const std::string& content, const std::string& section,
-                                    const std::string& key) {
-    TempFolder folder;
-    WriteFile(folder / "s.ini", content);
-    return IniFile(folder / "s.ini").Read(section, key);
-}
-
-TEST(IniFileReading, FollowsTheProfileFileRules) {
-    struct Case {
-        std::string content, section, key;
-        std::optional<std::string> value;
-    };
-    const Case cases[] = {
-        {"[Options]\r\nSameInput=1\r\n", "Options", "SameInput", "1"},
-        {"[options]\nsameinput=1\n", "Options", "SameInput", "1"},  // ASCII case
-        {"[Options]\rA=lone cr\rB=2", "Options", "B", "2"},         // lone CR lines
-        {"  [ Options ]  \n  Key  =  spaced value  \n", "Options", "Key", "spaced value"},
-        {"[Options]\nK=\"quoted\"\n", "Options", "K", "quoted"},
-        {"[Options]\nK='single'\n", "Options", "K", "single"},
-        {"[Options]\nK=\"mismatch'\n", "Options", "K", "\"mismatch'"},
-        {"[Options]\nK=a=b=c\n", "Options", "K", "a=b=c"},  // first "=" splits
-        {"[Options]\n;K=commented\nK=real\n", "Options", "K", "real"},
-        {"[Options]\nK=first\nK=second\n", "Options", "K", "first"},           // first key wins
-        {"[Options]\nA=1\n[Options]\nK=dup\n", "Options", "K", std::nullopt},  // first section only
-        {"[Other]\nK=1\n", "Options", "K", std::nullopt},
-        {"K=no section\n", "Options", "K", std::nullopt},
-        {"[Opt]ions] trailing\nK=1\n", "Opt]ions", "K", "1"},  // to the last "]"
-        {"[Options]\nK=\n", "Options", "K", ""},
-        {"[Options]\nnot a key line\nK=1\n", "Options", "K", "1"},
-        {"[Options]\n\x01\x02garbage\xff\nK=\x01value\n", "Options", "K",
-         "value"},  // controls trimmed
-        {Bytes("[Options]\nA=x\0y\nK=after nul\n"), "Options", "K", "after nul"},
-        {"", "Options", "K", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ReadFrom(c.content, c.section, c.key), c.value) << c.content;
-    }
-}
-
-TEST(IniFileReading, LongValuesAreCutAndHugeLinesSurvive) {
-    const std::string huge(10 * 1024 * 1024, 'v');
-    EXPECT_EQ(ReadFrom("[Options]\nK=" + huge + "\n", "Options", "K"), huge.substr(0, 2047));
-    EXPECT_EQ(ReadFrom("[Options]\nJunk" + huge + "\nK=ok\n", "Options", "K"), "ok");
-}
-
-TEST(IniFileReading, MissingFileOrFolderReadsAsEmpty) {
-    TempFolder folder;
-    EXPECT_EQ(IniFile(folder / "absent.ini").Read("Options", "K"), std::nullopt);
-    EXPECT_EQ(IniFile(folder.Path()).Read("Options", "K"), std::nullopt);
-}
-
-struct WriteCase {
-    std::string before;
-    std::string key, value;
-    std::string after;
-};
-
-TEST(IniFileWriting, ChangesOnlyTheLineOfTheKey) {
-    const WriteCase cases[] = {
-        // In place, other bytes (LF endings, comments, blanks, unknown lines) untouched.
-        {"; top\n[A]\nx=1\n\n[Options]\nK=old\n; note\n\njunk line\n[B]\ny=2", "K", "new",
-         "; top\n[A]\nx=1\n\n[Options]\nK=new\n; note\n\njunk line\n[B]\ny=2"},
-        {"[OPTIONS]\r\n  k = old  \r\n", "K", "v", "[OPTIONS]\r\nK=v\r\n"},
-        // A new key goes after the section's last non-blank line.
-        {"[Options]\r\nA=1\r\n\r\n[B]\r\n", "K", "v", "[Options]\r\nA=1\r\nK=v\r\n\r\n[B]\r\n"},
-        {"[Options]\nA=1", "K", "v", "[Options]\nA=1\r\nK=v\r\n"},
-        {"[Options]", "K", "v", "[Options]\r\nK=v\r\n"},
-        // A new section goes at the end, after a line break when the file lacks one.
-        {"", "K", "v", "[Options]\r\nK=v\r\n"},
-        {"[B]\ny=2", "K", "v", "[B]\ny=2\r\n[Options]\r\nK=v\r\n"},
-        {"[B]\ny=2\n", "K", "v", "[B]\ny=2\n[Options]\r\nK=v\r\n"},
-        // Garbage stays byte for byte.
-        {Bytes("\xff\x00\x01\n[Options]\nK=1\n"), "K", "2",
-         Bytes("\xff\x00\x01\n[Options]\nK=2\n")},
-    };
-    for (const WriteCase& c : cases) {
-        TempFolder folder;
-        if (!c.before.empty()) {
-            WriteFile(folder / "s.ini", c.before);
-        }
-        IniFile file(folder / "s.ini");
-        file.Write("Options", c.key, c.value);
-        EXPECT_EQ(ReadFile(folder / "s.ini"), c.after) << c.before;
-        EXPECT_EQ(IniFile(folder / "s.ini").Read("Options", c.key), c.value);
-    }
-}
 
 TEST(IniFileWriting, RefusesWithoutTouchingTheFile) {
     TempFolder folder;

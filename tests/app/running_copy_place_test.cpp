@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <cstdlib>
 #include <optional>
@@ -69,6 +70,35 @@ TEST(RunningCopyPlace, IsInThePrivateRuntimeFolderElseInAPrivateTemporaryOne) {
     ::rmdir(fallback.c_str());
     ASSERT_EQ(::symlink(runtimeFolder.c_str(), fallback.c_str()), 0);
     EXPECT_FALSE(FindRunningCopyPlace());
+}
+
+TEST(RunningCopyPlace, TheSocketPathAlwaysFitsItsAddress) {
+    TempFolder temp;
+    // Folders whose own paths leave no room for the socket's name.
+    const std::string longRuntime = temp / std::string(80, 'r');
+    const std::string longTemp = temp / std::string(90, 't');
+    ASSERT_EQ(::mkdir(longRuntime.c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir(longTemp.c_str(), 0700), 0);
+    const std::string shortTemp = temp.Path().substr(0, temp.Path().size() - 1);
+    const std::string uid = std::to_string(::getuid());
+    const struct {
+        const char* why;
+        std::optional<std::string> runtimeDir, tempDir;
+        std::string folder;
+    } cases[] = {
+        {"long runtime folder: the temporary folder", longRuntime, shortTemp,
+         temp.Path() + "kestrum-" + uid + "/"},
+        {"long temporary folder: /tmp", std::nullopt, longTemp, "/tmp/kestrum-" + uid + "/"},
+        {"both long: /tmp", longRuntime, longTemp, "/tmp/kestrum-" + uid + "/"},
+    };
+    for (const auto& c : cases) {
+        const ScopedEnvironment xdg("XDG_RUNTIME_DIR", c.runtimeDir);
+        const ScopedEnvironment tmpdir("TMPDIR", c.tempDir);
+        const std::optional<RunningCopyPlace> place = FindRunningCopyPlace();
+        ASSERT_TRUE(place) << c.why;
+        EXPECT_EQ(place->serverName.rfind(c.folder, 0), 0u) << c.why << ": " << place->serverName;
+        EXPECT_LT(place->serverName.size(), sizeof(sockaddr_un::sun_path)) << c.why;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "cli/kestrum_convert_fixture.h"
+#include "support/media_clip.h"
 
 namespace kestrum {
 namespace {
@@ -42,6 +43,9 @@ protected:
     static constexpr const char* kFullList =
         " A..... libmp3lame mp3\\n A..... aac aac\\n V..... libx264 h264\\n V..... mpeg4 m\\n";
 };
+
+// kestrum-convert with the encoder the search path finds: Debian's ffmpeg.
+using KestrumConvertWithFfmpeg = test::KestrumConvert;
 
 TEST_F(PrintAdapted, AddsTheAdaptedLineOnlyWhereArgumentsChange) {
     FakeEncoder("ffmpeg", "5.1.2", kFullList);
@@ -84,6 +88,41 @@ TEST_F(PrintAdapted, H264WithoutLibx264IsRefused) {
     EXPECT_EQ(out.substr(out.find('\n', out.find("command:"))),
               "\nrefused: H.264 (*.mp4) needs the H.264 encoder libx264, which this ffmpeg does "
               "not have.\n");
+}
+
+TEST_F(PrintAdapted, SaysWhatTheAdapterDroppedOrApproximatedOnce) {
+    FakeEncoder("ffmpeg", "5.1.2", kFullList);
+    const std::string printed = Print("ffmpeg -i %1 -sameq -re %1.avi", {"/in/other.avi"});
+    EXPECT_EQ(printed,
+              "note: -sameq: today's encoders cannot reuse the source's quantisers; a fixed high "
+              "quality (-q:v 2) is used instead\n"
+              "note: -re is dropped: it only slowed reading the input down to its frame rate\n"
+              "output: /out/other.avi\n"
+              "command: ffmpeg -i \"/in/other.avi\" -sameq -re \"/out/other.avi\"\n"
+              "adapted: ffmpeg -i \"/in/other.avi\" -q:v 2 \"/out/other.avi\"\n"
+              "output: /out/my clip.avi\n"
+              "command: ffmpeg -i \"/in/my clip.avi\" -sameq -re \"/out/my clip.avi\"\n"
+              "adapted: ffmpeg -i \"/in/my clip.avi\" -q:v 2 \"/out/my clip.avi\"\n");
+    // An old build runs the command as written: nothing to say.
+    FakeEncoder("ffmpeg", "0.6.1, Copyright", "");
+    EXPECT_EQ(Print("ffmpeg -i %1 -sameq %1.avi").find("note:"), std::string::npos);
+}
+
+// Converting with the real encoder: the notes go to standard error once for
+// the batch, not once per file, and stay out of the progress lines.
+TEST_F(KestrumConvertWithFfmpeg, NotesComeOncePerBatchOnStandardError) {
+    test::MakeClip(files_ / "a.avi", 1);
+    test::MakeClip(files_ / "b.avi", 1);
+    const test::ProgramResult r =
+        Run({"--profile", "ffmpeg -i %1 -vhook \"fish.so\" -padtop 8 -padbottom 8 %1.avi",
+             "--output-folder", files_ / "out", files_ / "a.avi", files_ / "b.avi"});
+    EXPECT_EQ(r.exitStatus, 0) << r.err;
+    EXPECT_EQ(r.err,
+              "kestrum-convert: creating the output folder " + files_ / "out" +
+                  "\nnote: -vhook fish: today's ffmpeg loads no video hooks and has no filter that "
+                  "does the same; the hook is dropped\n");
+    EXPECT_EQ(r.out.find("note:"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("[2/2] converted b.avi"), std::string::npos) << r.out;
 }
 
 }  // namespace

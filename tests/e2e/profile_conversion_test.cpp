@@ -2,69 +2,20 @@
 
 #include <sys/stat.h>
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <thread>
 
-#include "convert/core/convert_batch.h"
-#include "convert/core/dispatched_notice_sink.h"
 #include "convert/core/encoder_probe.h"
-#include "convert/core/main_thread_queue.h"
+#include "engine_job.h"
 #include "expected_streams.h"
 #include "platform/program_search.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 #include "profiles/core/profile_catalogue.h"
 #include "support/run_program.h"
-#include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
 namespace {
-
-struct JobResult {
-    bool converted = false;  // the finish notice said so: progress seen, exit status 0
-    int progressNotices = 0;
-    std::string messages;  // what the job showed the user (a refusal, an error)
-};
-
-// Counts what a progress window would show.
-class CountingView final : public BatchView {
-public:
-    void JobStarted(const BatchJob&) override {}
-    void JobProgress(const BatchJob&, const TProcessInfo&) override { ++result.progressNotices; }
-    void JobFinished(const BatchJob&, bool converted) override { result.converted = converted; }
-    void BatchFinished() override {}
-
-    JobResult result;
-};
-
-// One job exactly as Convert runs it: a batch of one file on a runner of its
-// own, which probes the installed ffmpeg and adapts the profile's arguments.
-JobResult RunThroughEngine(std::string_view caption, const std::string& input,
-                           const std::string& outputFolder) {
-    MainThreadQueue queue;
-    test::ScriptedPrompts prompts;
-    TConvertProcess process(queue, prompts);
-    CountingView view;
-    std::unique_ptr<ConvertBatch> batch;
-    DispatchedNoticeSink sink(queue, [&](std::unique_ptr<TProcessInfo> notice) {
-        batch->HandleNotice(std::move(notice));
-    });
-    BatchChoices choices;
-    choices.OutputFolder = outputFolder;
-    choices.Profile = std::string(caption);
-    batch = std::make_unique<ConvertBatch>(process, sink, prompts, view,
-                                           std::vector<std::string>{input}, choices);
-    batch->Begin();
-    const auto deadline = MainThreadQueue::Clock::now() + std::chrono::minutes(2);
-    while (batch->State() == BatchState::Running && queue.WaitAndRun(deadline)) {
-    }
-    for (const std::string& shown : prompts.shown) {
-        view.result.messages += shown + "\n";
-    }
-    return view.result;
-}
 
 // The catalogue's arguments handed to ffmpeg exactly as written, as an
 // encoder of about 2010 would get them: the measure of what adapting is for.
@@ -112,21 +63,13 @@ protected:
     test::TempFolder folder_;
 };
 
-// Converts the clip with every profile, two jobs at a time (the machines
-// have two cores); one failure text per profile, empty when it converted.
+// Converts the clip with every profile; one failure text per profile, empty
+// when it converted.
 std::vector<std::string> ProfileConversion::ConvertAll(bool adapted) {
     const auto profiles = AllProfiles();
-    std::vector<std::string> failures(profiles.size());
-    std::atomic<std::size_t> next{0};
-    const auto worker = [&] {
-        for (std::size_t i = next++; i < profiles.size(); i = next++) {
-            failures[i] = ConvertOne(adapted, profiles[i], folder_ / ("p" + std::to_string(i + 1)));
-        }
-    };
-    std::thread second(worker);
-    worker();
-    second.join();
-    return failures;
+    return test::ConvertInPairs(profiles.size(), [&](std::size_t i) {
+        return ConvertOne(adapted, profiles[i], folder_ / ("p" + std::to_string(i + 1)));
+    });
 }
 
 std::string ProfileConversion::ConvertOne(bool adapted, const ProfileEntry& profile,
@@ -136,7 +79,7 @@ std::string ProfileConversion::ConvertOne(bool adapted, const ProfileEntry& prof
     if (!adapted) {
         return ConvertsUnadapted(ffmpeg_, profile.caption, clip_, output) ? "" : "failed";
     }
-    const JobResult job = RunThroughEngine(profile.caption, clip_, folder);
+    const test::JobResult job = test::RunThroughEngine(profile.caption, clip_, folder);
     if (!job.converted || job.progressNotices == 0) {
         return "not converted (" + std::to_string(job.progressNotices) +
                " progress notices): " + job.messages;

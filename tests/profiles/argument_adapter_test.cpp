@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "profiles/adapter_cases.h"
 #include "profiles/core/argument_adapter.h"
 #include "profiles/core/argument_adapter_tokens.h"
 #include "profiles/core/command_line.h"
@@ -10,58 +11,11 @@
 namespace kestrum {
 namespace {
 
-// A modern build with the encoders of a typical distribution build.
-EncoderCapabilities FullBuild() {
-    EncoderCapabilities build;
-    build.modern = true;
-    build.encodersKnown = true;
-    build.encoders = {"aac",        "ac3",       "dvvideo", "flv",     "h263",  "libmp3lame",
-                      "libshine",   "libvorbis", "libx264", "libxvid", "mp2",   "mpeg1video",
-                      "mpeg2video", "mpeg4",     "msmpeg4", "vorbis",  "wmav2", "wmv2"};
-    std::ranges::sort(build.encoders);
-    return build;
-}
-
-EncoderCapabilities Without(std::initializer_list<std::string_view> missing) {
-    EncoderCapabilities build = FullBuild();
-    std::erase_if(build.encoders, [&](const std::string& name) {
-        return std::ranges::find(missing, name) != missing.end();
-    });
-    return build;
-}
-
-EncoderCapabilities With(std::string_view extra) {
-    EncoderCapabilities build = FullBuild();
-    build.encoders.emplace_back(extra);
-    std::ranges::sort(build.encoders);
-    return build;
-}
-
-struct Case {
-    const char* rule;
-    std::string arguments;
-    std::string extension;
-    std::string expected;  // the arguments that run
-    EncoderCapabilities build = FullBuild();
-};
-
-void ExpectAdapted(const Case& c) {
-    const AdaptedArguments adapted = AdaptArguments(c.arguments, c.extension, c.build);
-    EXPECT_EQ(adapted.arguments, c.expected) << c.rule << ": " << c.arguments;
-    EXPECT_EQ(adapted.outcome,
-              c.expected == c.arguments ? AdaptOutcome::Unchanged : AdaptOutcome::Adapted)
-        << c.rule;
-    const AdaptedArguments again = AdaptArguments(adapted.arguments, c.extension, c.build);
-    EXPECT_EQ(again.outcome, AdaptOutcome::Unchanged) << c.rule << " is not idempotent";
-    EXPECT_EQ(again.arguments, adapted.arguments) << c.rule;
-}
-
-template <std::size_t N>
-void ExpectAllAdapted(const Case (&cases)[N]) {
-    for (const Case& c : cases) {
-        ExpectAdapted(c);
-    }
-}
+using test::Case;
+using test::ExpectAllAdapted;
+using test::FullBuild;
+using test::With;
+using test::Without;
 
 TEST(ArgumentAdapter, SpellingsOfValuesAndBitRates) {
     const Case cases[] = {

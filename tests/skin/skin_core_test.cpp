@@ -322,9 +322,15 @@ TEST(PopupMenu, MeasureAndLayout) {
     EXPECT_EQ(ltr.checkedImageFrame, (PixelRect{2, 22, 21, 41}));
     EXPECT_EQ(ltr.checkedImageFill, (PixelRect{3, 23, 20, 40}));
 
+    // Right to left: bar and image column at the right; the caption
+    // right-aligned up to R.right - 4, the shortcut from R.left + BarWidth + 4.
     const MenuItemLayout rtl = LayoutMenuItem({0, 0, 200, 21}, 26, 30, true);
     EXPECT_EQ(rtl.bar, (PixelRect{174, 0, 200, 21}));
+    EXPECT_EQ(rtl.body, (PixelRect{0, 0, 174, 21}));
+    EXPECT_EQ(rtl.caption, (PixelRect{26, 0, 196, 21}));
+    EXPECT_EQ(rtl.shortcut, (PixelRect{30, 0, 200, 21}));
     EXPECT_EQ(rtl.image, (PixelPoint{180, 3}));
+    EXPECT_EQ(rtl.checkedImageFrame, (PixelRect{178, 1, 197, 20}));
 
     EXPECT_EQ(MenuSeparatorLine({0, 42, 200, 47}, 26, false), (PixelRect{30, 44, 198, 45}));
     EXPECT_EQ(MenuSeparatorLine({0, 42, 200, 47}, 26, true), (PixelRect{2, 44, 170, 45}));

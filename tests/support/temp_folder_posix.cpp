@@ -19,10 +19,13 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    // Tests make files read-only; give the owner back write access so removal works.
+    // Tests make files read-only; give the owner back write access so removal
+    // works. A link is left alone: chmod would change what it points to.
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
          it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-        ::chmod(it->path().c_str(), it->is_directory(ignored) ? 0700 : 0600);
+        if (!it->is_symlink(ignored)) {
+            ::chmod(it->path().c_str(), it->is_directory(ignored) ? 0700 : 0600);
+        }
     }
     std::filesystem::remove_all(path_, ignored);
 }

@@ -218,6 +218,7 @@ TEST_F(DialogsTest, TheEncoderValuesChangeOnlyWhenTheDialogEndsWithOk) {
     WhenModalOpens([&](QDialog& dialog) {
         auto& use = dynamic_cast<TfrmUseFFmpeg&>(dialog);
         EXPECT_EQ(use.Edit1->text(), ToQString(encoder));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&use));
         EXPECT_EQ(QApplication::focusWidget(), use.Edit1) << "a filled path box has the focus";
         use.cbNotUseAnother->SetChecked(true);
         use.Edit1->setText("wrong");

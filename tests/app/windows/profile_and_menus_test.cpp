@@ -9,6 +9,7 @@
 #include "app/ui/label.h"
 #include "app/ui/main_window.h"
 #include "app/ui/qt_text.h"
+#include "app/ui/use_another_ffmpeg.h"
 #include "profiles/core/profile_catalogue.h"
 #include "profiles/ui/manual_convert_dialog.h"
 #include "skin/ui/arrow_button.h"
@@ -91,6 +92,27 @@ TEST_F(ProfileAndMenusTest, TheAdvancedMenuAndItsCheckMarkFollowTheOtherEncoderS
         window.iAboutClick();
         EXPECT_EQ(window.UseanotherFFMpeg1->isChecked(), !notUse) << "set afresh on opening";
         window.lumPopupMenu1->hide();
+    }
+}
+
+TEST_F(ProfileAndMenusTest, ChoosingUseAnotherFFmpegNeverFlipsItsMarkByItself) {
+    TfrmMain window;
+    Show(window);
+    for (const bool notUse : {true, false}) {
+        window.NotUseAnotherFFmpeg = notUse;
+        window.iAboutClick();
+        bool markInDialog = notUse;
+        WhenModalOpens([&](QDialog& dialog) {
+            markInDialog = window.UseanotherFFMpeg1->isChecked();
+            QTest::mouseClick(dynamic_cast<TfrmUseFFmpeg&>(dialog).bCancel, Qt::LeftButton);
+        });
+        // Chosen from the open menu, as a user chooses it.
+        QMenu& menu = *window.lumPopupMenu1;
+        QTest::mouseClick(&menu, Qt::LeftButton, {},
+                          menu.actionGeometry(window.UseanotherFFMpeg1).center());
+        EXPECT_EQ(markInDialog, !notUse);
+        EXPECT_EQ(window.UseanotherFFMpeg1->isChecked(), !notUse) << "after Cancel";
+        EXPECT_EQ(window.NotUseAnotherFFmpeg, notUse);
     }
 }
 

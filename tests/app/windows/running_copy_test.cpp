@@ -1,6 +1,7 @@
 // One running copy per user and desktop session, with real processes of the
 // program: this test process plays the first copy where it has to be watched.
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QLocalSocket>
@@ -142,13 +143,61 @@ TEST_F(RunningCopyTest, OnlyTheWakeUpMessageWakesTheFirstCopy) {
     EXPECT_EQ(woken, 1);
 }
 
-TEST_F(RunningCopyTest, WithNobodyAnsweringOrNoPlaceTheProgramRunsAnyway) {
+TEST_F(RunningCopyTest, AHeldLockEndsTheStartEvenWhenNobodyAnswers) {
     QLockFile heldBySilentCopy(QString::fromStdString(place_.lockFile));
     ASSERT_TRUE(heldBySilentCopy.tryLock(0));
     RunningCopy later;
-    EXPECT_EQ(later.Start(std::chrono::milliseconds(200)), StartRole::Unguarded);
+    EXPECT_EQ(later.Start(std::chrono::milliseconds(200)), StartRole::SilentRunningCopy);
+    EXPECT_EQ(later.SilentCopyText(),
+              "another copy (process " + std::to_string(::getpid()) + ") holds " + place_.lockFile +
+                  " but does not answer at " + place_.serverName + "; not starting a second one");
     RunningCopy placeless(std::nullopt);
     EXPECT_EQ(placeless.Start(), StartRole::Unguarded);
+}
+
+TEST_F(RunningCopyTest, AFirstCopyThatCannotAnswerKeepsLaterStartsFromOpeningAWindow) {
+    RunningProgram first({KESTRUM_PROGRAM});
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(place_.serverName); }));
+    std::filesystem::remove(place_.serverName);  // nothing answers any more
+
+    for (int start = 0; start < 2; ++start) {  // the next start just the same
+        const ProgramResult later = StartSecondCopy();
+        EXPECT_EQ(later.exitStatus, 0) << later.err;
+        EXPECT_FALSE(SecondCopyReadSettings()) << "no window was made";
+        EXPECT_EQ(later.err, "another copy (process " + std::to_string(first.Pid()) + ") holds " +
+                                 place_.lockFile + " but does not answer at " + place_.serverName +
+                                 "; not starting a second one\n");
+    }
+    EXPECT_TRUE(ProcessRunning(first.Pid()));
+    first.Signal(SIGTERM);
+    first.Finish();
+}
+
+TEST_F(RunningCopyTest, AFirstCopyIsFoundWhenTheTemporaryFolderPathIsTooLongForASocket) {
+    TempFolder temp;
+    const std::string longTemp = temp / std::string(100, 't');
+    ASSERT_EQ(::mkdir(longTemp.c_str(), 0700), 0);
+    // A session of this test's own: the copies meet in the shared /tmp.
+    const ScopedEnvironment session[] = {{"XDG_RUNTIME_DIR", std::nullopt},
+                                         {"TMPDIR", longTemp},
+                                         {"XDG_SESSION_ID", runtime_.Path()}};
+    const RunningCopyPlace place = *FindRunningCopyPlace();
+    ASSERT_EQ(place.serverName.rfind("/tmp/kestrum-", 0), 0u) << place.serverName;
+
+    {
+        RunningCopy first;
+        ASSERT_EQ(first.Start(), StartRole::FirstCopy);
+        EXPECT_TRUE(std::filesystem::exists(place.serverName)) << "it listens";
+        int woken = 0;
+        QObject::connect(&first, &RunningCopy::ActivateInstance, [&] { ++woken; });
+        const ProgramResult second = StartSecondCopy();
+        EXPECT_EQ(second.exitStatus, 0) << second.err;
+        EXPECT_EQ(second.err.find("does not answer"), std::string::npos) << second.err;
+        EXPECT_FALSE(SecondCopyReadSettings());
+        EXPECT_TRUE(Until([&] { return woken == 1; }));
+    }
+    std::filesystem::remove(place.lockFile);
+    std::filesystem::remove(place.serverName);
 }
 
 }  // namespace

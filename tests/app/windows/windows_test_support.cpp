@@ -42,7 +42,10 @@ void WhenModalOpens(const std::function<void(QDialog&)>& action) {
     auto* timer = new QTimer(QApplication::instance());
     QObject::connect(timer, &QTimer::timeout, [timer, action, waited = 0]() mutable {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && ++waited < 500) {
+        // The dialog takes the focus only once it is activated, which a busy
+        // machine may deliver some ticks after the dialog appears.
+        const bool ready = dialog != nullptr && dialog->isActiveWindow();
+        if (!ready && ++waited < 500) {
             return;
         }
         timer->stop();

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "skin/ui/button.h"
+#include "skin/ui/check_box.h"
 #include "skin/ui/skin_bitmaps.h"
 #include "widget_test_support.h"
 
@@ -158,6 +159,8 @@ TEST(PushButton, KeysPressAndReleaseAndTheDialogKeysFindTheirButton) {
     other.SetCaption("Browser...");
     QWidget plain(&window);
     plain.setFocusPolicy(Qt::StrongFocus);
+    TlumCheckBox box(&window);
+    box.SetCaption("Don't use it");
     window.Activate();
     QSignalSpy okClicks(&ok, &TlumButton::OnClick);
     QSignalSpy cancelClicks(&cancel, &TlumButton::OnClick);
@@ -190,6 +193,11 @@ TEST(PushButton, KeysPressAndReleaseAndTheDialogKeysFindTheirButton) {
     other.setFocus();
     QTest::keyClick(&other, Qt::Key_O);  // with a skinned button focused it is
     EXPECT_EQ(okClicks.count(), 3);
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_O);  // a focused check box does not ask for it
+    EXPECT_EQ(okClicks.count(), 3);
+    QTest::keyClick(&box, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(okClicks.count(), 4);
 }
 
 TEST(PushButton, EveryClickHandsItsModalResultToTheDialog) {

@@ -2,8 +2,12 @@
 // submenu.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPainter>
 #include <QTest>
+#include <algorithm>
 
+#include "skin/ui/menu_look.h"
 #include "skin/ui/menu_style.h"
 #include "skin/ui/popup_menu.h"
 #include "skin/ui/program_font.h"
@@ -85,6 +89,95 @@ TEST(PopupMenu, MeasuresItemsAndDrawsSeparatorsChecksAndHighlights) {
     const QRect off = menu.actionGeometry(disabled);
     EXPECT_EQ(hoveredDisabled.pixel(off.left() + 100, off.top() + 1), qRgb(255, 255, 255));
     menu.hide();
+}
+
+TEST(PopupMenu, EachItemIsMeasuredWithItsOwnShortcut) {
+    using Items = std::vector<std::pair<QString, QString>>;  // caption, shortcut
+    const Items cases[] = {
+        {{"Open", "Ctrl+Shift+F12"}, {"A caption much longer than the other one", ""}},
+        {{"Popup Profile Menu", "Ctrl+P"}, {"Convert the selected files", ""}},
+        {{"Short", ""}, {"Also short", "Ctrl+Q"}, {"Tiny", "Alt+F4"}},
+    };
+    for (const Items& items : cases) {
+        TlumPopupMenu menu;
+        menu.SetUIStyle(TlumUIStyle::DeepBlue);
+        const QFontMetrics metrics(menu.font());
+        int widest = 0;
+        for (const auto& [caption, shortcut] : items) {
+            QAction* action = menu.addAction(caption);
+            action->setShortcut(QKeySequence(shortcut));
+            const QString shown = action->shortcut().toString(QKeySequence::NativeText);
+            widest = std::max(widest, metrics.horizontalAdvance(caption) +
+                                          (shown.isEmpty() ? 0 : metrics.horizontalAdvance(shown)));
+        }
+        Opened(menu);
+        for (QAction* action : menu.actions()) {
+            EXPECT_EQ(menu.actionGeometry(action).width(), widest + 26 + 40)
+                << action->text().toStdString();
+        }
+        menu.hide();
+    }
+}
+
+// The first and last columns of each run of dark pixels (text), runs split
+// by gaps of at least 12 columns.
+std::vector<std::pair<int, int>> TextRuns(const QImage& image) {
+    std::vector<std::pair<int, int>> runs;
+    int gap = 0;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < image.height() && !ink; ++y) {
+            ink = qGray(image.pixel(x, y)) < 128;
+        }
+        if (!ink) {
+            ++gap;
+            continue;
+        }
+        if (runs.empty() || gap >= 12) {
+            runs.emplace_back(x, x);
+        }
+        runs.back().second = x;
+        gap = 0;
+    }
+    return runs;
+}
+
+TEST(PopupMenu, CaptionsAndShortcutsGoWhereTheReadingDirectionPutsThem) {
+    MenuLook look;
+    look.metrics = {21, 5, 26};
+    look.color = Qt::white;
+    look.barColor = look.barToColor = QColor(0xD6, 0xD3, 0xCE);
+    look.fontColor = Qt::black;
+    look.font = QApplication::font();
+    MenuItemState item;
+    item.caption = "Home";
+    item.shortcut = "Ctrl+H";
+    const int shortcutWidth = QFontMetrics(look.font).horizontalAdvance(item.shortcut);
+    const int captionWidth = QFontMetrics(look.font).horizontalAdvance(item.caption);
+    // Ink lies inside the advance, at most a few pixels in from its ends.
+    const auto near = [](int ink, int edge) { return ink - edge >= -3 && ink - edge <= 3; };
+    for (const bool rightToLeft : {false, true}) {
+        SCOPED_TRACE(rightToLeft ? "right to left" : "left to right");
+        item.rightToLeft = rightToLeft;
+        QImage image(300, 21, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DrawMenuItem(painter, image.rect(), look, item);
+        painter.end();
+        const auto runs = TextRuns(image);
+        ASSERT_EQ(runs.size(), 2u);
+        const QRgb bar = look.barColor.rgb();
+        if (!rightToLeft) {
+            EXPECT_EQ(image.pixel(10, 0), bar);
+            EXPECT_TRUE(near(runs[0].first, 26 + 4)) << runs[0].first;  // the caption
+            EXPECT_TRUE(near(runs[1].first, 300 - shortcutWidth - 16)) << runs[1].first;
+        } else {
+            EXPECT_EQ(image.pixel(290, 0), bar);
+            EXPECT_EQ(image.pixel(10, 0), qRgb(255, 255, 255));
+            EXPECT_TRUE(near(runs[0].first, 26 + 4)) << runs[0].first;         // the shortcut
+            EXPECT_TRUE(near(runs[1].second, 300 - 4 - 1)) << runs[1].second;  // the caption
+            EXPECT_TRUE(near(runs[1].first, 300 - 4 - captionWidth)) << runs[1].first;
+        }
+    }
 }
 
 TEST(PopupMenu, MacOSFixesTheHeightsAndTheSystemFontIgnoresTheNamedOne) {
