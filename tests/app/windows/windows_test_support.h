@@ -25,6 +25,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace kestrum::test {
 
+// The encoder's file name as the Use another FFmpeg dialog shows it.
+#ifdef _WIN32
+inline constexpr char kEncoderFile[] = "ffmpeg.exe";
+#else
+inline constexpr char kEncoderFile[] = "ffmpeg";
+#endif
+
 // Every message box and chooser, recorded and answered from the test.
 class FakeDialogs : public DialogService {
 public:
