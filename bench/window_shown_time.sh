@@ -25,6 +25,11 @@ shown() { xwininfo -root -tree 2>/dev/null | grep -q "\"$title\""; }
 
 times=()
 for _ in $(seq "$runs"); do
+    if [[ -n "${WINEPREFIX:-}" ]]; then
+        # A restarted Wine hands out the same process numbers again, so a copy
+        # would take the lock a killed one left for a running copy's.
+        rm -f "$WINEPREFIX"/drive_c/users/*/Temp/kestrum-*.lock
+    fi
     started=$(date +%s%N)
     "$@" &
     program=$!
