@@ -105,6 +105,7 @@ public:
         folder_ = std::filesystem::temp_directory_path().string() + "/kestrum-gui-batch/";
         std::filesystem::create_directories(folder_ + "out");
         ::setenv("XDG_CONFIG_HOME", (folder_ + "config").c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", (folder_ + "cache").c_str(), 1);
         const std::string ffmpeg = platform::FindProgram("ffmpeg");
         const std::string extension = GetProfileExtension(kProfile);
         const AdaptedArguments adapted =

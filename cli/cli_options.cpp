@@ -1,7 +1,10 @@
 #include "cli/cli_options.h"
 
+#include <algorithm>
+#include <charconv>
 #include <functional>
 #include <map>
+#include <thread>
 
 namespace kestrum::cli {
 
@@ -10,7 +13,7 @@ const char* const kUsage =
     "       kestrum-convert --print-command [options] FILE...\n"
     "       kestrum-convert --list-profiles\n"
     "\n"
-    "Converts each FILE with the encoder, one after the other.\n"
+    "Converts each FILE with the encoder, one after the other, or up to N at once.\n"
     "\n"
     "  --list-profiles        print the profile catalogue, one TAB-separated line per profile\n"
     "  --print-command        print each file's output path and encoder command, run nothing\n"
@@ -19,11 +22,15 @@ const char* const kUsage =
     "  --same-as-input        write each output beside its input\n"
     "  --encoder PATH         run this encoder instead of \"ffmpeg\" from the search path\n"
     "  --overwrite ask|yes|no answer to \"overwrite an existing output?\"\n"
+    "  --jobs N               convert up to N files at once (0: one per processor; default 1)\n"
     "  --help                 show this text\n"
     "\n"
     "Options not given take their values from the program's saved settings.\n";
 
 namespace {
+
+// More encoders at once than any machine has cores for only thrash.
+constexpr int kMaxJobs = 256;
 
 std::optional<OverwriteAnswer> ParseAnswer(const std::string& text) {
     if (text == "ask") {
@@ -64,6 +71,12 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
          [](Options& o, const std::string& v) {
              o.overwrite = ParseAnswer(v);
              return o.overwrite.has_value();
+         }},
+        {"--jobs",
+         [](Options& o, const std::string& v) {
+             const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), o.jobs);
+             return error == std::errc() && end == v.data() + v.size() && o.jobs >= 0 &&
+                    o.jobs <= kMaxJobs;
          }},
     };
 
@@ -108,6 +121,13 @@ ParseResult ParseOptions(const std::vector<std::string>& arguments) {
         return {std::nullopt, "no files given"};
     }
     return {options, {}};
+}
+
+int JobsToRun(const Options& options) {
+    if (options.jobs > 0) {
+        return options.jobs;
+    }
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxJobs);
 }
 
 }  // namespace kestrum::cli

@@ -19,6 +19,8 @@ struct Options {
     bool sameAsInput = false;
     std::optional<std::string> encoder;
     std::optional<OverwriteAnswer> overwrite;
+    // Files converted at once; 0 means one per processor.
+    int jobs = 1;
     std::vector<std::string> files;
 };
 
@@ -28,6 +30,9 @@ struct ParseResult {
 };
 
 ParseResult ParseOptions(const std::vector<std::string>& arguments);
+
+// How many files convert at once: --jobs, or one per processor for 0.
+int JobsToRun(const Options& options);
 
 extern const char* const kUsage;
 

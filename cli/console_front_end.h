@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <map>
 #include <string>
 
 #include "cli/cli_options.h"
@@ -14,15 +16,27 @@ namespace kestrum::cli {
 bool AnswerOverwrite(OverwriteAnswer answer, std::string_view question,
                      platform::NativeHandle cancel = platform::kNoHandle);
 
+// Where a console front end writes, and whether that is a terminal to draw on.
+struct ConsoleStreams {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    bool live = false;         // `out` is a terminal: redraw the running files' lines
+    int columns = 80;          // its width, when live
+    bool askTerminal = false;  // standard input is a terminal to ask on
+};
+
+// The streams of this process as they are.
+ConsoleStreams StandardStreams();
+
 // kestrum-convert's side of a batch: questions on the terminal (or answered by
 // the options when there is no terminal), messages on standard error, and the
-// progress on standard output: a live line per file on a terminal, plain
-// lines otherwise.
+// progress on standard output: on a terminal, one live line per running file
+// above the cursor, redrawn in place; otherwise plain lines.
 class ConsoleFrontEnd final : public UserPrompts, public BatchView {
 public:
     // `cancel`: ends a pending question when it fires (see cli::AskYesNo).
     ConsoleFrontEnd(OverwriteAnswer overwrite, std::string outputFolder,
-                    platform::NativeHandle cancel);
+                    platform::NativeHandle cancel, ConsoleStreams streams = StandardStreams());
 
     bool AskYesNo(Question question, std::string_view text) override;
     void ShowInformation(std::string_view text) override;
@@ -34,17 +48,18 @@ public:
     void BatchFinished() override {}
 
 private:
-    void DrawLiveLine(const BatchJob& job, int percent, std::string_view elapsed,
-                      std::string_view estimated);
-    void EndLiveLine();
+    std::string LiveLine(const BatchJob& job, int percent, std::string_view elapsed,
+                         std::string_view estimated) const;
+    void DrawLive();
+    void EraseLive();
     void Message(std::string_view text);
 
     OverwriteAnswer overwrite_;
     std::string outputFolder_;
     platform::NativeHandle cancel_;
-    bool askTerminal_;
-    bool liveProgress_;
-    bool lineOpen_ = false;
+    ConsoleStreams streams_;
+    std::map<int, std::string> live_;  // the running files' lines, by their place
+    std::size_t drawn_ = 0;            // live lines now on the screen, above the cursor
 };
 
 }  // namespace kestrum::cli

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 
 #include "app/core/settings_store.h"
@@ -10,6 +11,7 @@
 #include "convert/core/convert_batch.h"
 #include "convert/core/convert_process.h"
 #include "convert/core/dispatched_notice_sink.h"
+#include "convert/core/encoder_probe_ahead.h"
 #include "convert/core/main_thread_queue.h"
 
 namespace kestrum::cli {
@@ -21,19 +23,34 @@ constexpr int kSomeFailed = 1;
 constexpr int kNotStarted = 2;
 constexpr int kStopped = 130;
 
-// Runs the batch on this thread's queue until it is over or stopped.
+// Runs the batch on this thread's queue until it is over or stopped, with
+// `jobs` runners, each with its own worker, converting at once.
 BatchState RunBatch(MainThreadQueue& queue, StopSignals& signals, ConsoleFrontEnd& console,
-                    const std::vector<std::string>& files, const BatchChoices& choices,
+                    const std::vector<std::string>& files, const BatchChoices& choices, int jobs,
                     std::string& finalMessage) {
     std::unique_ptr<ConvertBatch> batch;
-    DispatchedNoticeSink notices(queue, [&batch](std::unique_ptr<TProcessInfo> notice) {
-        batch->HandleNotice(std::move(notice));
-    });
-    // Declared after the sink and the batch's pointer, so it goes first: its
-    // end kills and collects a stopped encoder before we report anything.
-    TConvertProcess process(queue, console);
-    batch = std::make_unique<ConvertBatch>(process, notices, console, console, files, choices);
-    batch->Begin();
+    std::vector<std::unique_ptr<DispatchedNoticeSink>> sinks;
+    // Declared after the sinks and the batch's pointer, so they go first:
+    // their end kills and collects stopped encoders before we report anything.
+    std::vector<std::unique_ptr<TConvertProcess>> processes;
+    std::vector<BatchRunner> runners;
+    const std::size_t count = std::min(static_cast<std::size_t>(jobs), files.size());
+    for (std::size_t place = 0; place < count; ++place) {
+        sinks.push_back(std::make_unique<DispatchedNoticeSink>(
+            queue, [&batch, place](std::unique_ptr<TProcessInfo> notice) {
+                batch->HandleNotice(place, std::move(notice));
+            }));
+        processes.push_back(std::make_unique<TConvertProcess>(queue, console));
+        runners.push_back({*processes.back(), *sinks.back()});
+    }
+    batch = std::make_unique<ConvertBatch>(std::move(runners), console, console, files, choices);
+
+    // The first files start once the encoder has said what it is; asked on a
+    // thread of its own, so that a stop signal is heard meanwhile.
+    EncoderProbeAhead probes(SharedEncoderProbe(), queue);
+    const EncoderProbeAhead::Ticket answer =
+        probes.Ask(EncoderProgram(choices.NotUseAnotherFFmpeg, choices.AnotherFFmpeg),
+                   [&batch](const EncoderCapabilities& encoder) { batch->Begin(encoder); });
     while (batch->State() == BatchState::Running) {
         if (signals.Requested()) {
             batch->Stop();
@@ -70,8 +87,8 @@ int ConvertFiles(const Options& options) {
     // Once for the batch: every file runs with the same adapted arguments.
     WriteAdapterNotes(stderr, AdapterNotes(choices));
     std::string finalMessage;
-    if (RunBatch(queue, signals, console, options.files, choices, finalMessage) ==
-        BatchState::Stopped) {
+    if (RunBatch(queue, signals, console, options.files, choices, JobsToRun(options),
+                 finalMessage) == BatchState::Stopped) {
         return kStopped;
     }
     if (finalMessage.empty()) {

@@ -19,6 +19,8 @@ inline void WriteLine(std::FILE* stream, std::string_view text) {
 
 bool StandardInputIsTerminal();
 bool StandardOutputIsTerminal();
+// The width of the terminal standard output writes to; 80 when unknown.
+int TerminalColumns();
 
 // Asks a yes/no question on the terminal; true for an answer starting with y.
 // The answer counts as no at the end of input, or as soon as `cancel` (a

@@ -1,6 +1,7 @@
 #include "cli/terminal.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 #include <cerrno>
 #include <string>
@@ -13,6 +14,14 @@ bool StandardInputIsTerminal() {
 
 bool StandardOutputIsTerminal() {
     return ::isatty(STDOUT_FILENO) == 1;
+}
+
+int TerminalColumns() {
+    winsize size{};
+    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) {
+        return 80;
+    }
+    return size.ws_col;
 }
 
 bool AskYesNo(std::string_view question, platform::NativeHandle cancel) {

@@ -22,6 +22,14 @@ bool StandardOutputIsTerminal() {
            ::SetConsoleMode(output, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
 }
 
+int TerminalColumns() {
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    if (!::GetConsoleScreenBufferInfo(::GetStdHandle(STD_OUTPUT_HANDLE), &info)) {
+        return 80;
+    }
+    return info.srWindow.Right - info.srWindow.Left + 1;
+}
+
 bool AskYesNo(std::string_view question, platform::NativeHandle cancel) {
     WriteText(stderr, question);
     WriteText(stderr, " [y/n] ");

@@ -14,7 +14,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kMaxCaptured = 4 * 1024 * 1024;
 // Windows cannot wait on anonymous pipes, and a child that fills one stops
-// until it is read: the wait returns this often to read them.
+// until it is read: the wait returns this often to read them, and to see
+// whether the caller still waits.
 constexpr std::chrono::milliseconds kReadStep{10};
 
 // The three pipes of a captured program, closed when the capture is over.
@@ -65,7 +66,7 @@ bool ReadWaiting(NativeHandle pipe, std::string& sink) {
 }  // namespace
 
 CapturedOutput CaptureOutput(const std::vector<std::string>& argv,
-                             std::chrono::milliseconds timeout) {
+                             std::chrono::milliseconds timeout, std::stop_token stop) {
     CapturedOutput result;
     CapturePipes pipes;
     if (argv.empty() || !pipes.Create()) {
@@ -89,10 +90,11 @@ CapturedOutput CaptureOutput(const std::vector<std::string>& argv,
             continue;
         }
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
+        if (left.count() <= 0 || stop.stop_requested()) {
             TerminateChild(child, 1);
             CollectChild(child);
-            result.outcome = CaptureOutcome::TimedOut;
+            result.outcome =
+                stop.stop_requested() ? CaptureOutcome::Stopped : CaptureOutcome::TimedOut;
             return result;
         }
         if (WaitForChild(child, watched, std::min(left, kReadStep)) == WaitResult::ChildEnded) {

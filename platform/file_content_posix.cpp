@@ -2,8 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <string>
 
 #include "platform/file_system.h"
@@ -27,19 +25,9 @@ bool WriteAll(int fd, const std::string& content) {
     return true;
 }
 
-std::string FollowLinks(const std::string& path) {
-    char resolved[PATH_MAX];
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
-        ::realpath(path.c_str(), resolved) != nullptr) {
-        return resolved;
-    }
-    return path;
-}
-
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
+bool ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         return false;
@@ -56,7 +44,8 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n <= 0) {
+        // The limit is checked on what was read: the file may grow meanwhile.
+        if (n <= 0 || static_cast<std::size_t>(n) > limit - content.size()) {
             ::close(fd);
             return n == 0;
         }
@@ -65,7 +54,7 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 int ReplaceFileContent(const std::string& path, const std::string& content) {
-    const std::string target = FollowLinks(path);
+    const std::string target = LinkTarget(path);
     mode_t mode = 0600;
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {

@@ -6,7 +6,7 @@
 
 namespace kestrum::platform {
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
+bool ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) {
     const HANDLE file =
         ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -18,6 +18,10 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     DWORD read = 0;
     bool ok = true;
     while ((ok = ::ReadFile(file, buffer, sizeof buffer, &read, nullptr) != 0) && read > 0) {
+        if (read > limit - content.size()) {
+            ok = false;
+            break;
+        }
         content.append(buffer, read);
     }
     ::CloseHandle(file);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <string>
 
 #include "platform/path_rules.h"
@@ -51,13 +52,19 @@ std::string ExecutableFolder() {
     return buffer.substr(0, buffer.rfind(kPreferredSeparator) + 1);
 }
 
-bool FileStamp(const std::string& path, std::uint64_t& size, std::int64_t& modified) {
+bool IdentifyFile(const std::string& path, FileIdentity& identity) {
+    char resolved[PATH_MAX];
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (path.empty() || ::realpath(path.c_str(), resolved) == nullptr ||
+        ::stat(resolved, &st) != 0 || S_ISDIR(st.st_mode)) {
         return false;
     }
-    size = static_cast<std::uint64_t>(st.st_size);
-    modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.path = resolved;
+    identity.size = static_cast<std::uint64_t>(st.st_size);
+    identity.modified =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    identity.device = static_cast<std::uint64_t>(st.st_dev);
+    identity.file = static_cast<std::uint64_t>(st.st_ino);
     return true;
 }
 
@@ -66,6 +73,32 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
     struct stat sb {};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
+}
+
+bool SameFilePlace(const std::string& a, const std::string& b) {
+    if (a == b || SameExistingFile(a, b)) {
+        return true;
+    }
+    const std::size_t slashA = a.rfind('/');
+    const std::size_t slashB = b.rfind('/');
+    const auto folder = [](const std::string& path, std::size_t slash) {
+        return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    };
+    const auto name = [](const std::string& path, std::size_t slash) {
+        return slash == std::string::npos ? path : path.substr(slash + 1);
+    };
+    return !name(a, slashA).empty() && name(a, slashA) == name(b, slashB) &&
+           SameExistingFile(folder(a, slashA), folder(b, slashB));
+}
+
+std::string LinkTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+        ::realpath(path.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    return path;
 }
 
 }  // namespace kestrum::platform

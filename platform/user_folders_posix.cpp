@@ -28,19 +28,29 @@ std::string WithTrailingSlash(std::string folder) {
     return folder;
 }
 
-}  // namespace
-
-std::string UserSettingsRoot() {
-    // The base directory rule: a relative or empty XDG_CONFIG_HOME is ignored.
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && configHome[0] == '/') {
-        return WithTrailingSlash(configHome);
+// The base directory rule: a relative or empty variable is ignored, and the
+// folder under the home folder counts instead.
+std::string BaseDirectory(const char* variable, const char* underHome) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && value[0] == '/') {
+        return WithTrailingSlash(value);
     }
     const std::string home = HomeFolder();
     if (home.empty()) {
         return {};
     }
-    return WithTrailingSlash(home) + ".config/";
+    return WithTrailingSlash(home) + underHome;
+}
+
+}  // namespace
+
+std::string UserSettingsRoot() {
+    return BaseDirectory("XDG_CONFIG_HOME", ".config/");
+}
+
+std::string ProgramCacheFolder() {
+    const std::string root = BaseDirectory("XDG_CACHE_HOME", ".cache/");
+    return root.empty() ? root : root + "kestrum/";
 }
 
 }  // namespace kestrum::platform

@@ -1,5 +1,6 @@
 #include "resources/program_pictures.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 // The resource initialiser must be named at global scope.
@@ -19,7 +20,13 @@ void InitProgramPictures() {
 
 QImage ProgramPicture(const char* name) {
     InitProgramPictures();
-    return QImage(name);
+    return ReadPngPicture(QString::fromLatin1(name));
+}
+
+QImage ReadPngPicture(const QString& name) {
+    QImageReader reader(name, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace kestrum::pictures

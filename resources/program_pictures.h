@@ -20,11 +20,19 @@ inline constexpr char kConvertProgressFill[] = ":/pictures/CONVERT_PROGRESS_FILL
 inline constexpr char kProgramIcon48[] = ":/icons/kestrum-48.png";
 inline constexpr char kProgramIcon256[] = ":/icons/kestrum-256.png";
 
+// Every picture above but the two banners (JPEG, decoded with libjpeg), and
+// every skin bitmap, is a PNG.
+
 // Registers the pictures compiled into the UI library. Every loader of ours
 // calls it; call it once yourself before loading a picture by name elsewhere.
 void InitProgramPictures();
 
 // The picture of one of the names above, the pictures registered first.
 QImage ProgramPicture(const char* name);
+
+// A PNG picture from the resources, decoded by Qt's own reader. The resource
+// names have no suffix, and a reader left to guess the format, even with the
+// format named, loads every image format plugin to ask each one.
+QImage ReadPngPicture(const QString& name);
 
 }  // namespace kestrum::pictures

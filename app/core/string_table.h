@@ -36,6 +36,13 @@ inline constexpr std::string_view kOutputIsInput =
 inline constexpr std::string_view kNeedsLibx264 =
     " needs the H.264 encoder libx264, which this ffmpeg does not have.";
 
+// Our own addition: the file the encoder writes until it is whole and takes
+// the output's name. The system's error code follows directly.
+inline constexpr std::string_view kPartialNotCreated =
+    " could not be created, convert process failed!";
+inline constexpr std::string_view kPartialNotRenamed = " could not be renamed to ";
+inline constexpr std::string_view kPartialRenameFailed = ", convert process failed!";
+
 }  // namespace kestrum::texts
 
 namespace kestrum::texts {

@@ -54,7 +54,7 @@ void TfrmMain::RunConvert() {
     }
     LastInputFolder = folder;
 
-    TfrmConvert progress(this, std::move(files), *ConvertProcess, prompts_, choices);
+    TfrmConvert progress(this, std::move(files), *ConvertProcess, prompts_, choices, ProbeAhead);
     frmConvert_ = &progress;
     ShowModal(progress);
     if (ConvertProcess == nullptr) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QTimer>
 
 #include "app/core/settings_store.h"
 #include "app/core/string_table.h"
@@ -9,6 +10,7 @@
 #include "app/ui/label.h"
 #include "app/ui/main_window_form.h"
 #include "app/ui/picture.h"
+#include "app/ui/program_look.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/sunken_line.h"
 #include "app/ui/text_bytes.h"
@@ -96,6 +98,26 @@ void TfrmMain::FormShow() {
                     Qt::UniqueConnection);
         }
     }
+}
+
+// What the first paint does not need waits until it is done: the time from
+// start to a drawn window is what the user waits for.
+bool TfrmMain::event(QEvent* event) {
+    if (!painted_ && event->type() == QEvent::Paint) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &TfrmMain::AfterFirstPaint);
+    }
+    return TForm::event(event);
+}
+
+void TfrmMain::AfterFirstPaint() {
+    ApplyProgramIcon();
+    // An encoder asked for the first time runs alongside.
+    ProbeEncoderAhead();
+}
+
+void TfrmMain::ProbeEncoderAhead() {
+    ProbeAhead.Prepare(EncoderProgram(NotUseAnotherFFmpeg, AnotherFFmpeg));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

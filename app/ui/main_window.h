@@ -10,6 +10,7 @@
 #include "app/ui/message_prompts.h"
 #include "app/ui/qt_dispatcher.h"
 #include "convert/core/convert_process.h"
+#include "convert/core/encoder_probe_ahead.h"
 
 class QAction;
 
@@ -58,6 +59,10 @@ public:
 
     // The encoder runner every batch of the run drives; from FormCreate to FormClose.
     std::unique_ptr<TConvertProcess> ConvertProcess;
+    // Asks the encoder what build it is in the background: after the window
+    // first shows and whenever another encoder is chosen, so that Convert...
+    // never waits for it here.
+    EncoderProbeAhead ProbeAhead{SharedEncoderProbe(), dispatcher_};
 
     // The controls, named as the window's declaration names them.
     TImage* imgTitle;
@@ -127,16 +132,20 @@ public:
 protected:
     void FormShow() override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FindControls();
     void SetProfileCaption(const std::string& caption);
+    void ProbeEncoderAhead();
+    void AfterFirstPaint();
     void FormCreate();
     void FormClose();
     void RunConvert();
 
     // The progress window while a batch runs.
     QPointer<TfrmConvert> frmConvert_;
+    bool painted_ = false;
 };
 
 }  // namespace kestrum

@@ -44,6 +44,7 @@ void TfrmMain::UseanotherFFMpeg1Click() {
         AnotherFFmpeg = TextBytes(*dialog.Edit1);
         NotUseAnotherFFmpeg = dialog.cbNotUseAnother->Checked();
         UseanotherFFMpeg1->setChecked(!NotUseAnotherFFmpeg);
+        ProbeEncoderAhead();
     }
 }
 

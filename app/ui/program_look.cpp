@@ -13,11 +13,14 @@ void ApplyProgramLook() {
     // Setting the application font also drops the toolkit's per-class fonts,
     // so menus and message boxes use it too.
     QApplication::setFont(ProgramFont());
-    QIcon icon;
-    icon.addFile(pictures::kProgramIcon48);
-    icon.addFile(pictures::kProgramIcon256);
-    QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName("kestrum-video-converter");
+}
+
+void ApplyProgramIcon() {
+    pictures::InitProgramPictures();
+    // One size, since every size given is decoded at once. Launchers and
+    // menus take the larger icons that the desktop entry installs.
+    QApplication::setWindowIcon(QIcon(pictures::kProgramIcon48));
 }
 
 }  // namespace kestrum

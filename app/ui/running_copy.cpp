@@ -1,7 +1,6 @@
 #include "app/ui/running_copy.h"
 
 #include <QDeadlineTimer>
-#include <QLocalSocket>
 #include <QThread>
 #include <QtEndian>
 #include <cstdio>
@@ -30,24 +29,21 @@ bool IsActivateMessage(const QByteArray& bytes) {
 
 }  // namespace
 
-RunningCopy::RunningCopy(std::optional<RunningCopyPlace> place) : place_(std::move(place)) {
+RunningCopy::RunningCopy(std::optional<RunningCopyPlace> place)
+    : place_(std::move(place)), channel_(kMessageSize) {
     if (place_) {
         lock_ = std::make_unique<QLockFile>(ToQString(place_->lockFile));
         // Held for the whole run: only a dead holder makes the lock stale.
         lock_->setStaleLockTime(0);
     }
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Receive(socket); });
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            Receive(socket);
+    connect(&channel_, &CopyChannel::Received, this, [this](const QByteArray& message) {
+        if (IsActivateMessage(message)) {
+            emit ActivateInstance();
         }
     });
 }
 
-RunningCopy::~RunningCopy() {
-    server_.close();
-}
+RunningCopy::~RunningCopy() = default;
 
 StartRole RunningCopy::Start(std::chrono::milliseconds patience) {
     if (!lock_) {
@@ -84,38 +80,16 @@ std::string RunningCopy::SilentCopyText() const {
 }
 
 void RunningCopy::Listen() {
-    const QString name = ToQString(place_->serverName);
     // Only the holder of the lock gets here, so a socket left behind is stale.
-    QLocalServer::removeServer(name);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(name)) {
-        std::fprintf(stderr, "later starts cannot wake this copy: %s\n",
-                     ToStdString(server_.errorString()).c_str());
+    if (const std::string error = channel_.Listen(place_->serverName); !error.empty()) {
+        std::fprintf(stderr, "later starts cannot wake this copy: %s\n", error.c_str());
     }
 }
 
 bool RunningCopy::WakeRunningCopy() {
-    QLocalSocket socket;
-    socket.connectToServer(ToQString(place_->serverName));
-    if (!socket.waitForConnected(250)) {
-        return false;
-    }
     LetRunningCopyComeForward();
-    socket.write(EncodeMessage(WM_ACTIVATE_INSTANCE));
-    const bool sent = socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
-    return sent;
-}
-
-void RunningCopy::Receive(QLocalSocket* socket) {
-    if (socket->bytesAvailable() < kMessageSize) {
-        return;
-    }
-    const QByteArray message = socket->read(kMessageSize);
-    socket->disconnectFromServer();
-    if (IsActivateMessage(message)) {
-        emit ActivateInstance();
-    }
+    return CopyChannel::Send(place_->serverName, EncodeMessage(WM_ACTIVATE_INSTANCE),
+                             std::chrono::milliseconds(250));
 }
 
 }  // namespace kestrum

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <chrono>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "app/core/running_copy_place.h"
+#include "app/ui/copy_channel.h"
 
 namespace kestrum {
 
@@ -27,7 +27,7 @@ enum class StartRole {
 
 // The one running copy per user and desktop session. The first copy wins
 // the lock file (a lock left by a copy that died counts as free), removes a
-// socket such a copy may have left, and listens on the local server; a later
+// socket such a copy may have left, and listens on the copy channel; a later
 // copy, finding the lock held, connects (retrying while the first is still
 // starting) and sends WM_ACTIVATE_INSTANCE. A copy that holds the lock is
 // running even when it does not answer, so a later copy never opens a
@@ -51,11 +51,10 @@ signals:
 private:
     void Listen();
     bool WakeRunningCopy();
-    void Receive(class QLocalSocket* socket);
 
     std::optional<RunningCopyPlace> place_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer server_;
+    CopyChannel channel_;
 };
 
 }  // namespace kestrum

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,49 +48,64 @@ enum class StartErrorPolicy {
     RaiseAndWait,
 };
 
-// The files of one Convert, one after the other on the program's one runner:
-// what the progress window does, apart from drawing. A front end creates it,
-// calls Begin, hands it every notice its NoticeSink delivers (HandleNotice)
-// and calls Stop for its Stop button; everything happens on the main thread,
+// A runner a batch converts its files on, and the sink its notices go to. The
+// sink must hand them to the batch's HandleNotice with the runner's place in
+// the batch's list of runners.
+struct BatchRunner {
+    TConvertProcess& process;
+    NoticeSink& notices;
+};
+
+// The files of one Convert on one runner or several: what the progress window
+// does, apart from drawing. Files start in their order, each as soon as a
+// runner is free (one after the other on the program's one runner); a file
+// whose output another running file reads or writes, or whose input another
+// running file writes, waits until that file is over. A front end creates
+// it, calls Begin, hands it every notice its sinks deliver (HandleNotice) and
+// calls Stop for its Stop button; everything happens on the main thread,
 // driven by those events.
 class ConvertBatch {
 public:
     // The profile's extension, then its arguments, are looked up here, once.
-    // `notices` must deliver to HandleNotice.
-    ConvertBatch(TConvertProcess& process, NoticeSink& notices, UserPrompts& prompts,
-                 BatchView& view, std::vector<std::string> files, const BatchChoices& choices,
+    ConvertBatch(std::vector<BatchRunner> runners, UserPrompts& prompts, BatchView& view,
+                 std::vector<std::string> files, const BatchChoices& choices,
                  StartErrorPolicy onStartError = StartErrorPolicy::ShowAndGoOn);
 
-    // Starts the first file. With RaiseAndWait, may throw Start's Error.
-    void Begin();
-    // A WM_CONVERT_STATUS notice for this batch. With RaiseAndWait, may throw
-    // the Error of the next file's Start.
-    void HandleNotice(std::unique_ptr<TProcessInfo> notice);
-    // Ends the batch at once: the running file and those after it are neither
-    // converted nor listed as failed.
+    // Starts the first files with what the probe said of the encoder (see
+    // EncoderProbeAhead). With RaiseAndWait, may throw Start's Error.
+    void Begin(const EncoderCapabilities& encoder);
+    // A WM_CONVERT_STATUS notice of the runner at `runner`. With RaiseAndWait,
+    // may throw the Error of the next file's Start.
+    void HandleNotice(std::size_t runner, std::unique_ptr<TProcessInfo> notice);
+    // Ends the batch at once: the running files and those after them are
+    // neither converted nor listed as failed.
     void Stop();
 
     BatchState State() const { return state_; }
-    // The failed inputs' names, each followed by ", ".
-    const std::string& FailedFiles() const { return failedFiles_; }
+    // The failed inputs' names in the batch's order, each followed by ", ".
+    std::string FailedFiles() const;
     // FailedFiles + "file conversion failed.", or empty when none failed.
     std::string FinalMessage() const;
 
 private:
     void StartJobs();
-    BatchJob CurrentJob() const;
-    void CountFailed();
+    std::optional<std::size_t> FreeRunner() const;
+    bool WaitsForRunningFile(std::size_t file) const;
+    std::string OutputOf(std::size_t file) const;
+    BatchJob JobOf(std::size_t file) const;
 
-    TConvertProcess& process_;
-    NoticeSink& notices_;
+    std::vector<BatchRunner> runners_;
     UserPrompts& prompts_;
     BatchView& view_;
     std::vector<std::string> Files;
-    int FileIndex = 0;
+    std::size_t nextFile_ = 0;  // the first file not started yet
+    // The file each runner converts, by the runners' order.
+    std::vector<std::optional<std::size_t>> runningFile_;
+    std::vector<bool> failed_;  // by the files' order
     std::string OutputExt;
     std::string Arguments;
-    std::string failedFiles_;
     BatchChoices choices_;
+    EncoderCapabilities encoder_;
     StartErrorPolicy onStartError_;
     BatchState state_ = BatchState::Running;
 };

@@ -12,6 +12,10 @@ ConvertJob::~ConvertJob() {
     CloseRunnerEnds();
     platform::CloseNativeHandle(StdOutRead);
     platform::CloseNativeHandle(StdErrRead);
+    // Only now that the encoder is gone: Windows removes no file that a
+    // process still has open, and an encoder killed in the middle of opening
+    // its output could otherwise make it again.
+    Partial.Discard();
 }
 
 void ConvertJob::CloseRunnerEnds() {

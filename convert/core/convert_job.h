@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "convert/core/main_thread_calls.h"
+#include "convert/core/partial_output.h"
 #include "platform/child_process.h"
 #include "platform/native_handle.h"
 
@@ -10,10 +11,12 @@ namespace kestrum {
 
 // What one encoder job's runner (main thread) and worker share: the pipes,
 // the child, the byte count of the worker's last poll and the worker's calls
-// into the main thread. Both hold it by shared pointer, and whichever lets go
-// last closes the handles and collects the child. So the worker never polls
-// or waits on a handle that was closed or whose number was reused, and every
-// child is collected, whether the job ended, was stopped, or its runner went.
+// into the main thread; and the file the encoder writes. Both hold it by
+// shared pointer, and whichever lets go last closes the handles, collects the
+// child and then removes the file if it is still there. So the worker never
+// polls or waits on a handle that was closed or whose number was reused,
+// every child is collected, and no unfinished file stays behind, whether the
+// job ended, was stopped, or its runner went.
 struct ConvertJob {
     explicit ConvertJob(MainThreadDispatcher& dispatcher) : Calls(dispatcher) {}
     ~ConvertJob();
@@ -38,6 +41,10 @@ struct ConvertJob {
     platform::ChildProcess ChildProcess;
 
     MainThreadCalls Calls;
+
+    // Created, renamed over the output or removed on the main thread while
+    // the runner holds the job; removed here when the job ended otherwise.
+    PartialOutput Partial;
 
     // Closes the ends that only the runner uses, in the runner's order.
     void CloseRunnerEnds();

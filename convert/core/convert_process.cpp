@@ -9,7 +9,6 @@
 #include "platform/file_system.h"
 #include "platform/pipe.h"
 #include "platform/system_error.h"
-#include "profiles/core/argument_adapter.h"
 #include "profiles/core/command_line.h"
 #include "profiles/core/output_name.h"
 
@@ -28,7 +27,9 @@ void TConvertProcess::Start() {
     EndJob(0);  // nothing when the last job is over, as it should be
     std::erase_if(retired_, [](const auto& worker) { return worker->Finished(); });
     Progress.ProgressSeen = false;
-    encoderSucceeded_ = false;
+    converted_ = false;
+    failureCode_ = 0;
+    partialFile_.clear();
     stdOutLines_ = LineJoiner();
     stdErrLines_ = LineJoiner();
 
@@ -41,13 +42,13 @@ void TConvertProcess::Start() {
     // 2010; a modern build gets them in today's spelling. A job this build
     // cannot do at all ends here, before anyone is asked anything.
     const std::string program = EncoderProgram(NotUseAnotherFFmpeg, AnotherFFmpeg);
-    const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, ProbeEncoder(program));
+    const AdaptedArguments adapted = AdaptArguments(Arguments, Extension, Encoder);
     if (adapted.outcome == AdaptOutcome::NeedsLibx264) {
         PostFinished(FinishStatus::EncoderLacksH264);
         return;
     }
-    bool overwrite = false;
-    if (platform::FileExists(OutputFile)) {
+    const bool replace = platform::FileExists(OutputFile);
+    if (replace) {
         if (!prompts_.AskYesNo(Question::Overwrite,
                                OutputFile + std::string(texts::kOverwriteQuestion))) {
             PostFinished(FinishStatus::Done);
@@ -60,22 +61,30 @@ void TConvertProcess::Start() {
             PostFinished(FinishStatus::OutputInUse);
             return;
         }
-        overwrite = true;
     }
     job_ = std::make_shared<ConvertJob>(dispatcher_);
+    failureCode_ = job_->Partial.Create(OutputFile, replace);
+    partialFile_ = job_->Partial.Path();
+    if (failureCode_ != 0) {
+        job_.reset();
+        PostFinished(FinishStatus::PartialNotCreated);
+        return;
+    }
     try {
         CreatePipes();
-        StartEncoder(program, adapted.arguments, overwrite);
+        StartEncoder(program, adapted.arguments);
     } catch (...) {
         ClosePipes();  // and a child already started is killed and collected
         throw;
     }
 }
 
-void TConvertProcess::StartEncoder(const std::string& program, const std::string& arguments,
-                                   bool overwrite) {
-    const CommandPieces pieces{NotUseAnotherFFmpeg, AnotherFFmpeg, overwrite,
-                               InputFile,           arguments,     OutputFile};
+void TConvertProcess::StartEncoder(const std::string& program, const std::string& arguments) {
+    // The encoder writes the file that is to become the output. It exists
+    // already (we made it), so the encoder is always told to overwrite; the
+    // user's answer about the output itself was taken above.
+    const CommandPieces pieces{NotUseAnotherFFmpeg, AnotherFFmpeg, true,
+                               InputFile,           arguments,     job_->Partial.Path()};
     Progress.TotalSeconds = 0;
     const platform::ChildCommand command{BuildArgv(pieces, program), ComposeCommandLine(pieces)};
     if (!platform::StartChildProcess(
@@ -147,22 +156,31 @@ void TConvertProcess::ParseAndPost(std::string_view text) {
 void TConvertProcess::ProcessFinished() {
     RetireThread();
     const platform::ChildExit exit = platform::CollectChild(job_->ChildProcess);
-    encoderSucceeded_ = exit.exited && exit.code == 0;
     // A last line without a break (say, the encoder's final word) still counts.
     ParseAndPost(stdOutLines_.Flush());
     ParseAndPost(stdErrLines_.Flush());
+    // Converted only when the encoder showed progress and also said it
+    // succeeded: one that fails (or dies) after its first position line has
+    // not converted the file. Only then does the output change, in one step.
+    FinishStatus status = FinishStatus::Done;
+    if (Progress.ProgressSeen && exit.exited && exit.code == 0) {
+        failureCode_ = job_->Partial.Commit();
+        converted_ = failureCode_ == 0;
+        if (!converted_) {
+            status = FinishStatus::OutputNotReplaced;
+        }
+    } else {
+        job_->Partial.Discard();
+    }
     ClosePipes();
-    PostFinished(FinishStatus::Done);
+    PostFinished(status);
 }
 
 void TConvertProcess::PostFinished(FinishStatus status) {
     auto notice = std::make_unique<TProcessInfo>();
     notice->Percent = kFinishPercent;
     notice->Status = static_cast<std::int32_t>(status);
-    // Converted only when the encoder showed progress and also said it
-    // succeeded: an encoder that fails (or dies) after its first position
-    // line has not converted the file.
-    if (Progress.ProgressSeen && encoderSucceeded_) {
+    if (converted_) {
         notice->ElapsedText = "some";
     }
     if (NotifyWindow != nullptr) {

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <future>
 #include <sstream>
-#include <system_error>
 
-#include "platform/file_system.h"
 #include "platform/program_search.h"
 #include "profiles/core/command_line.h"
 
@@ -17,9 +14,9 @@ namespace {
 enum class VersionKind { Modern, Old, Unreadable };
 
 // "ffmpeg version 5.1.2-..." (or "FFmpeg version 0.6.1, Copyright ..." from
-// the builds of 2010, which print it even while refusing -hide_banner).
+// the builds of 2010, which print it before refusing an option they lack).
 VersionKind ReadVersion(const platform::CapturedOutput& answer) {
-    const std::string text = answer.out + "\n" + answer.err;
+    const std::string text = answer.err + "\n" + answer.out;
     const std::size_t at = text.find("version ");
     if (at == std::string::npos) {
         return VersionKind::Unreadable;
@@ -70,19 +67,17 @@ std::vector<std::string> ReadEncoderList(const std::string& text) {
     return names;
 }
 
-bool Answered(const platform::CapturedOutput& answer) {
-    return answer.outcome == platform::CaptureOutcome::Exited && answer.exitCode == 0;
-}
-
 }  // namespace
 
-EncoderCapabilities ReadProbeAnswers(const platform::CapturedOutput& version,
-                                     const platform::CapturedOutput& encoders) {
+EncoderCapabilities ReadProbeAnswer(const platform::CapturedOutput& answer) {
     EncoderCapabilities capabilities;
-    const VersionKind kind = ReadVersion(version);
+    if (answer.outcome != platform::CaptureOutcome::Exited) {
+        return capabilities;  // missing or hanging: treated as an old build
+    }
+    const VersionKind kind = ReadVersion(answer);
     std::vector<std::string> names;
-    if (Answered(encoders)) {
-        names = ReadEncoderList(encoders.out);
+    if (answer.exitCode == 0) {
+        names = ReadEncoderList(answer.out);
     }
     capabilities.modern =
         kind == VersionKind::Modern || (kind == VersionKind::Unreadable && !names.empty());
@@ -93,47 +88,57 @@ EncoderCapabilities ReadProbeAnswers(const platform::CapturedOutput& version,
     return capabilities;
 }
 
-EncoderCapabilities EncoderProbe::Ask(const std::string& programPath) const {
-    // The two questions are asked at the same time: each costs a start of the
-    // encoder (its many libraries loaded), which every batch would otherwise
-    // wait for twice before its first job.
-    const auto ask = [this, &programPath](const char* question) {
-        return platform::CaptureOutput({programPath, "-hide_banner", question}, timeout_);
-    };
-    std::future<platform::CapturedOutput> encodersAnswer;
-    try {
-        encodersAnswer = std::async(std::launch::async, ask, "-encoders");
-    } catch (const std::system_error&) {
-        // No thread to spare: the second question waits for the first.
-    }
-    const platform::CapturedOutput version = ask("-version");
-    const platform::CapturedOutput encoders =
-        encodersAnswer.valid() ? encodersAnswer.get() : ask("-encoders");
-    if (version.outcome != platform::CaptureOutcome::Exited) {
-        return {};  // missing or hanging: treated as an old build
-    }
-    return ReadProbeAnswers(version, encoders);
-}
+EncoderProbe::EncoderProbe(std::string cacheFolder, std::chrono::milliseconds timeout)
+    : cache_(std::move(cacheFolder)), timeout_(timeout) {}
 
-EncoderCapabilities EncoderProbe::Probe(const std::string& programPath) {
+std::optional<EncoderCapabilities> EncoderProbe::Known(const std::string& programPath) {
     // With the system's own (on Windows: ANSI) file functions, which read
     // the path as the rest of the program does.
-    std::uint64_t size = 0;
-    std::int64_t modified = 0;
-    if (!platform::FileStamp(programPath, size, modified)) {
-        return {};
+    platform::FileIdentity program;
+    if (!platform::IdentifyFile(programPath, program)) {
+        return EncoderCapabilities{};
     }
-    const Key key{programPath, size, modified};
+    return Remembered(program);
+}
+
+std::optional<EncoderCapabilities> EncoderProbe::Remembered(const platform::FileIdentity& program) {
     {
         const std::lock_guard lock(mutex_);
-        if (const auto known = answers_.find(key); known != answers_.end()) {
+        if (const auto known = answers_.find(program); known != answers_.end()) {
             return known->second;
         }
     }
+    std::optional<EncoderCapabilities> kept = cache_.Read(program);
+    if (kept) {
+        const std::lock_guard lock(mutex_);
+        answers_.try_emplace(program, *kept);
+    }
+    return kept;
+}
+
+std::optional<EncoderCapabilities> EncoderProbe::Probe(const std::string& programPath,
+                                                       std::stop_token stop) {
+    platform::FileIdentity program;
+    if (!platform::IdentifyFile(programPath, program)) {
+        return EncoderCapabilities{};
+    }
+    if (auto known = Remembered(program)) {
+        return known;
+    }
     // Asked outside the lock: a slow program must not hold up other callers.
-    EncoderCapabilities answer = Ask(programPath);
+    const platform::CapturedOutput answer =
+        platform::CaptureOutput({programPath, kProbeQuestion}, timeout_, stop);
+    if (answer.outcome == platform::CaptureOutcome::Stopped) {
+        return std::nullopt;
+    }
+    const EncoderCapabilities capabilities = ReadProbeAnswer(answer);
+    // A program that could not be run or did not answer in time may do
+    // better next time (a busy machine, a permission fixed): not kept on disk.
+    if (answer.outcome == platform::CaptureOutcome::Exited) {
+        cache_.Write(program, capabilities);
+    }
     const std::lock_guard lock(mutex_);
-    return answers_.try_emplace(key, std::move(answer)).first->second;
+    return answers_.try_emplace(program, capabilities).first->second;
 }
 
 std::string EncoderProgram(bool notUseAnotherFFmpeg, const std::string& anotherFFmpeg) {
@@ -141,9 +146,13 @@ std::string EncoderProgram(bool notUseAnotherFFmpeg, const std::string& anotherF
                                : anotherFFmpeg;
 }
 
-EncoderCapabilities ProbeEncoder(const std::string& programPath) {
+EncoderProbe& SharedEncoderProbe() {
     static EncoderProbe probe;
-    return probe.Probe(programPath);
+    return probe;
+}
+
+EncoderCapabilities ProbeEncoder(const std::string& programPath) {
+    return SharedEncoderProbe().Probe(programPath).value_or(EncoderCapabilities{});
 }
 
 }  // namespace kestrum

@@ -1,52 +1,70 @@
 #pragma once
 
 #include <chrono>
-#include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <stop_token>
 #include <string>
-#include <tuple>
 
+#include "convert/core/encoder_probe_cache.h"
 #include "platform/capture_output.h"
+#include "platform/file_system.h"
+#include "platform/user_folders.h"
 #include "profiles/core/argument_adapter.h"
 
 namespace kestrum {
 
 inline constexpr std::chrono::milliseconds kEncoderProbeTimeout{5000};
 
-// Reads the answers of an encoder program to "-hide_banner -version" and
-// "-hide_banner -encoders". A build is modern when its version is 3.0 or
-// later, a git build ("N-..."), or unreadable while its encoder list answers.
-EncoderCapabilities ReadProbeAnswers(const platform::CapturedOutput& version,
-                                     const platform::CapturedOutput& encoders);
+// The question an encoder program is asked: one run of "-encoders", which
+// prints the version banner on standard error and the encoder list on
+// standard output.
+inline constexpr const char* kProbeQuestion = "-encoders";
 
-// Asks encoder programs what they are, once per program for the run of ours:
-// the answer is kept per path, size and modification time, so a replaced
+// Reads the answer to the question. A build is modern when its version is
+// 3.0 or later, a git build ("N-..."), or unreadable while its encoder list
+// answers.
+EncoderCapabilities ReadProbeAnswer(const platform::CapturedOutput& answer);
+
+// Asks encoder programs what they are, once per program file: the answer is
+// kept per program identity (path, size, modification time, file number) for
+// the run of ours, and in the cache folder for later runs, so only a replaced
 // program is asked again. A program that is missing, hangs or fails the probe
-// counts as an old build, whose arguments run unchanged. Safe to call from
-// several threads.
+// counts as an old build, whose arguments run unchanged; such an answer is
+// kept for this run only. Safe to call from several threads.
 class EncoderProbe {
 public:
-    explicit EncoderProbe(std::chrono::milliseconds timeout = kEncoderProbeTimeout)
-        : timeout_(timeout) {}
+    // An empty folder keeps no answer on disk.
+    explicit EncoderProbe(std::string cacheFolder = platform::ProgramCacheFolder(),
+                          std::chrono::milliseconds timeout = kEncoderProbeTimeout);
 
-    EncoderCapabilities Probe(const std::string& programPath);
+    // What is known of the program without running it. A program that is not
+    // there is known at once: nothing can be asked, and a job cannot start it.
+    std::optional<EncoderCapabilities> Known(const std::string& programPath);
+
+    // Known, or else asks the program and keeps its answer; nothing only when
+    // `stop` ended the question first.
+    std::optional<EncoderCapabilities> Probe(const std::string& programPath,
+                                             std::stop_token stop = {});
 
 private:
-    using Key = std::tuple<std::string, std::uint64_t, std::int64_t>;
+    std::optional<EncoderCapabilities> Remembered(const platform::FileIdentity& program);
 
-    EncoderCapabilities Ask(const std::string& programPath) const;
-
+    EncoderProbeCache cache_;
     std::chrono::milliseconds timeout_;
     std::mutex mutex_;
-    std::map<Key, EncoderCapabilities> answers_;
+    std::map<platform::FileIdentity, EncoderCapabilities> answers_;
 };
 
 // The encoder a job runs: the bare name as the program search finds it, or
 // the other encoder copy's path as it is.
 std::string EncoderProgram(bool notUseAnotherFFmpeg, const std::string& anotherFFmpeg);
 
-// The program's one probe, shared by every batch.
+// The program's one probe, shared by every batch and front end.
+EncoderProbe& SharedEncoderProbe();
+
+// Asks the shared probe and waits for the answer.
 EncoderCapabilities ProbeEncoder(const std::string& programPath);
 
 }  // namespace kestrum

@@ -15,6 +15,13 @@ std::string FinishMessage(FinishStatus status, const FinishedJob& job) {
             return std::string(job.InputFile) + std::string(texts::kOutputIsInput);
         case FinishStatus::EncoderLacksH264:
             return AdaptRefusalMessage(AdaptOutcome::NeedsLibx264, job.ProfileCaption);
+        case FinishStatus::PartialNotCreated:
+            return std::string(job.PartialFile) + std::string(texts::kPartialNotCreated) +
+                   std::to_string(job.SystemError);
+        case FinishStatus::OutputNotReplaced:
+            return std::string(job.PartialFile) + std::string(texts::kPartialNotRenamed) +
+                   std::string(job.OutputFile) + std::string(texts::kPartialRenameFailed) +
+                   std::to_string(job.SystemError);
     }
     return {};
 }

@@ -96,10 +96,13 @@ constexpr EventDecl<TfrmConvert> kEvents[] = {
 }  // namespace
 
 TfrmConvert::TfrmConvert(QWidget* owner, std::vector<std::string> files, TConvertProcess& process,
-                         UserPrompts& prompts, const BatchChoices& choices)
+                         UserPrompts& prompts, const BatchChoices& choices,
+                         EncoderProbeAhead& encoderProbe)
     : TForm(owner),
-      batch_(process, *this, prompts, *this, std::move(files), choices,
-             StartErrorPolicy::RaiseAndWait) {
+      batch_({{process, *this}}, prompts, *this, std::move(files), choices,
+             StartErrorPolicy::RaiseAndWait),
+      encoderProbe_(encoderProbe),
+      encoder_(EncoderProgram(choices.NotUseAnotherFFmpeg, choices.AnotherFFmpeg)) {
     static const FormDecl declaration = MakeDeclaration();
     BuildForm(*this, declaration);
     lConvertName = Find<TLabel>(*this, "lConvertName");
@@ -114,7 +117,10 @@ TfrmConvert::TfrmConvert(QWidget* owner, std::vector<std::string> files, TConver
 }
 
 void TfrmConvert::FormShow() {
-    batch_.Begin();
+    // Answered at once when known; otherwise from the event loop, as a notice would be.
+    encoderAnswer_ = encoderProbe_.Ask(encoder_, [this](const EncoderCapabilities& encoder) {
+        RunGuarded(this, [&] { batch_.Begin(encoder); });
+    });
 }
 
 void TfrmConvert::Post(std::unique_ptr<TProcessInfo> notice) {
@@ -127,7 +133,7 @@ bool TfrmConvert::event(QEvent* event) {
     }
     std::unique_ptr<TProcessInfo> notice = static_cast<ConvertStatusEvent*>(event)->TakeNotice();
     // The next file's Start may fail: its error goes to the top-level handler.
-    RunGuarded(this, [&] { batch_.HandleNotice(std::move(notice)); });
+    RunGuarded(this, [&] { batch_.HandleNotice(0, std::move(notice)); });
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/ui/form.h"
 #include "convert/core/convert_batch.h"
+#include "convert/core/encoder_probe_ahead.h"
 #include "convert/core/notice_sink.h"
 
 namespace kestrum {
@@ -19,7 +20,9 @@ class TlumProgressBar;
 // TConvertProcess through the batch logic every front end shares, one file
 // after the other: the output's name, the place in the batch in the caption,
 // the percentage and the two times; Stop ends the batch. It closes itself
-// after the last file. The engine's notices reach it as WM_CONVERT_STATUS
+// after the last file. The first file starts once the encoder's build is
+// known, which the main window has asked ahead; until then the window shows
+// and Stop works as ever. The engine's notices reach it as WM_CONVERT_STATUS
 // events (it is the runner's NotifyWindow), and an error of a file's Start
 // goes to the top-level error handler while the window waits for Stop.
 class TfrmConvert : public TForm<QDialog>, public NoticeSink, public BatchView {
@@ -29,7 +32,7 @@ public:
     // The profile's extension, then its arguments, are looked up here, once
     // for the batch; `choices` are the main window's when Convert... ran.
     TfrmConvert(QWidget* owner, std::vector<std::string> files, TConvertProcess& process,
-                UserPrompts& prompts, const BatchChoices& choices);
+                UserPrompts& prompts, const BatchChoices& choices, EncoderProbeAhead& encoderProbe);
 
     static constexpr int kClientWidth = 345;
     static constexpr int kClientHeight = 144;
@@ -44,7 +47,7 @@ public:
     TlumButton* bStop;
 
     // The failed inputs' names, each followed by ", ".
-    const std::string& FailedFiles() const { return batch_.FailedFiles(); }
+    std::string FailedFiles() const { return batch_.FailedFiles(); }
     // FailedFiles + "file conversion failed.", or empty when none failed.
     std::string FinalMessage() const { return batch_.FinalMessage(); }
 
@@ -69,6 +72,10 @@ private:
     void FormClose();
 
     ConvertBatch batch_;
+    EncoderProbeAhead& encoderProbe_;
+    std::string encoder_;  // the program the batch runs
+    // The encoder's answer while the batch waits for it.
+    EncoderProbeAhead::Ticket encoderAnswer_;
 };
 
 }  // namespace kestrum

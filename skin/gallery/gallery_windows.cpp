@@ -50,7 +50,7 @@ QImage GrabHalfWayConversion(TfrmMain& main) {
     choices.SameAsInput = true;
     choices.Profile = "iPod 5G - High Quality (MPEG4, 30 fps, 320x240; AAC)";
     TfrmConvert progress(&main, {"/home/user/Videos/Holiday in the mountains, day two.avi"},
-                         *main.ConvertProcess, prompts, choices);
+                         *main.ConvertProcess, prompts, choices, main.ProbeAhead);
     const BatchJob job{2, 4, "Holiday in the mountains, day two.avi",
                        "Holiday in the mountains, day two.mp4"};
     progress.JobStarted(job);

@@ -88,7 +88,7 @@ void TlumCustomButton::ApplyStyle() {
     const QImage strip =
         resolved.useFileTheme ? theme_.Source()->Bitmap(15) : GetThemeBitmap(resolved.builtIn, 1);
     for (int i = 0; i < 3; ++i) {
-        frames_[i] = SkinFrame(CutStripFrame(strip, 3, i + 1));
+        frames_[i] = StripSkinFrame(strip, 3, i + 1);
     }
     transparent_ =
         resolved.useFileTheme ? theme_.Source()->Boolean(5) : GetThemeBool(resolved.builtIn, 2);

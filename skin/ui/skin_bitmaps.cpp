@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QString>
+#include <map>
+#include <tuple>
 
 #include "resources/program_pictures.h"
 #include "skin/core/strip_frame.h"
@@ -32,7 +34,7 @@ QImage LoadSkinBitmap(std::string_view name) {
     auto found = cache.find(key);
     if (found == cache.end()) {
         pictures::InitProgramPictures();
-        QImage image(":/skin/" + key);
+        QImage image = pictures::ReadPngPicture(":/skin/" + key);
         if (!image.isNull()) {
             image = image.convertToFormat(QImage::Format_RGB32);
         }
@@ -60,6 +62,20 @@ SkinFrame::SkinFrame(const QImage& image)
     : opaque(image.convertToFormat(QImage::Format_RGB32)),
       keyed(
           WithoutKeyColour(image, 0xFF00FF).convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
+
+SkinFrame StripSkinFrame(const QImage& strip, int count, int index) {
+    if (strip.isNull()) {
+        return {};
+    }
+    // An image's cache key is never given to another image, so a strip
+    // changed or freed meanwhile can only miss here.
+    static std::map<std::tuple<qint64, int, int>, SkinFrame> prepared;
+    const auto [found, added] = prepared.try_emplace({strip.cacheKey(), count, index});
+    if (added) {
+        found->second = SkinFrame(CutStripFrame(strip, count, index));
+    }
+    return found->second;
+}
 
 const QImage& MenuCheckedImage() {
     static const QImage image = WithoutKeyColour(LoadSkinBitmap("MENU_CHECKED"), 0xFFFFFF)

@@ -35,6 +35,10 @@ struct SkinFrame {
     QSize Size() const { return opaque.size(); }
 };
 
+// SkinFrame(CutStripFrame(strip, count, index)), prepared once for every
+// control that draws the same strip: a window's buttons share their frames.
+SkinFrame StripSkinFrame(const QImage& strip, int count, int index);
+
 // The popup menus' shared check mark, white made transparent.
 const QImage& MenuCheckedImage();
 

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <algorithm>
+#include <filesystem>
 
 #include "cli/kestrum_convert_fixture.h"
+#include "convert/core/encoder_probe_cache.h"
 #include "support/media_clip.h"
 
 namespace kestrum {
@@ -14,21 +17,20 @@ class PrintAdapted : public test::KestrumConvert {
 protected:
     PrintAdapted() { searchPath_ = files_.Path(); }
 
-    // A fake encoder answering the probe as `version`, listing `encoders`.
+    // A fake encoder answering the probe as `version`, listing `encoders`,
+    // after `delay`; each run is logged beside it.
     std::string FakeEncoder(const std::string& name, const std::string& version,
-                            const std::string& encoders) {
+                            const std::string& encoders, const std::string& delay = "0") {
         const std::string path = files_ / name;
-        test::WriteFile(path,
-                        "#!/bin/sh\ncase \"$2\" in\n"
-                        "  -version) echo 'ffmpeg version " +
-                            version +
-                            "';;\n"
-                            "  -encoders) printf ' ------\\n" +
-                            encoders +
-                            "';;\n"
-                            "esac\n");
+        test::WriteFile(path, "#!/bin/sh\necho \"$1\" >> \"$0.runs\"\nsleep " + delay +
+                                  "\necho 'ffmpeg version " + version +
+                                  " Copyright' >&2\nprintf ' ------\\n" + encoders + "'\n");
         ::chmod(path.c_str(), 0755);
         return path;
+    }
+    static int Runs(const std::string& encoder) {
+        const std::string log = test::ReadFile(encoder + ".runs");
+        return static_cast<int>(std::count(log.begin(), log.end(), '\n'));
     }
     std::string Print(const std::string& profile, std::vector<std::string> extra = {}) {
         std::vector<std::string> arguments{"--print-command", "--profile", profile,
@@ -80,6 +82,41 @@ TEST_F(PrintAdapted, ProbesTheEncoderTheBatchWouldRun) {
                            "libmp3lame -b:a 128k"),
               std::string::npos)
         << viaPath;
+}
+
+// Runs of the program ask an encoder once, and keep the answer for later
+// runs; two runs asking at the same time leave one sound cache file.
+TEST_F(PrintAdapted, TheAnswerIsKeptForLaterRunsEvenWhenTwoAskAtOnce) {
+    const std::string encoder = FakeEncoder("ffmpeg", "5.1.2", kFullList, "0.3");
+    platform::FileIdentity program;
+    ASSERT_TRUE(platform::IdentifyFile(encoder, program));
+    const std::vector<std::string> arguments{
+        "--print-command", "--profile", "MP3 - MPEG Layer-3 Audio",
+        "--output-folder", "/out",      "/in/a.avi"};
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        std::filesystem::remove_all(cache_.Path());
+        std::filesystem::remove(encoder + ".runs");
+        auto first = Launch(arguments);
+        auto second = Launch(arguments);
+        for (auto* run : {first.get(), second.get()}) {
+            const test::ProgramResult r = run->Finish();
+            EXPECT_EQ(r.exitStatus, 0) << r.err;
+            EXPECT_NE(r.out.find("adapted: ffmpeg"), std::string::npos) << r.out;
+        }
+        const std::vector<std::filesystem::path> kept{
+            std::filesystem::directory_iterator(cache_.Path() + "kestrum"), {}};
+        ASSERT_EQ(kept.size(), 1U) << "one file, no temporary left";
+        const std::optional<EncoderCapabilities> answer =
+            ReadProbeCacheText(test::ReadFile(kept[0]), program);
+        ASSERT_TRUE(answer);
+        EXPECT_TRUE(answer->HasEncoder("libmp3lame"));
+        const int asked = Runs(encoder);
+        EXPECT_GE(asked, 1);
+        EXPECT_LE(asked, 2);
+        EXPECT_NE(Print("MP3 - MPEG Layer-3 Audio").find("adapted:"), std::string::npos);
+        EXPECT_EQ(Runs(encoder), asked) << "a later run asks nobody";
+    }
 }
 
 TEST_F(PrintAdapted, H264WithoutLibx264IsRefused) {

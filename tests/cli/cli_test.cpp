@@ -54,6 +54,9 @@ TEST_F(KestrumConvert, ExistingOutputsFollowTheOverwriteAnswer) {
     EXPECT_EQ(with({"--overwrite=yes"}).out, "output: " + output + "\ncommand: ffmpeg -y -i \"" +
                                                  input + "\" -vn -ac 2 -ar 44100 \"" + output +
                                                  "\"\n");
+    EXPECT_EQ(test::FolderEntries(files_.Path()),
+              (std::vector<std::string>{"clip $(x).avi", "clip $(x).wav"}))
+        << "showing a command makes no file";
     ::chmod(output.c_str(), 0444);
     EXPECT_EQ(with({"--overwrite", "yes"}).out, "output: " + output + "\nskipped: output in use\n");
 }
@@ -99,6 +102,10 @@ TEST_F(KestrumConvert, BatchChecksAndUsageErrors) {
          std::vector<std::vector<std::string>>{{"--print-command"},
                                                {"--bogus", "a"},
                                                {"--overwrite", "maybe", "a"},
+                                               {"--jobs", "-1", "a"},
+                                               {"--jobs", "two", "a"},
+                                               {"--jobs=2x", "a"},
+                                               {"--jobs", "257", "a"},
                                                {"--profile"},
                                                {}}) {
         r = Run(bad);

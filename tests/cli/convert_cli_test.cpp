@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "cli/kestrum_convert_fixture.h"
+#include "support/file_size_limit.h"
 #include "support/media_clip.h"
 #include "support/process_probe.h"
 
@@ -132,6 +133,53 @@ TEST_F(ConvertCommand, StopSignalEndsTheEncoderAndItsGroup) {
         std::remove((files_ / "pid").c_str());
         std::remove((files_ / "grandchild").c_str());
     }
+}
+
+// Converting a clip into a folder with 512 KiB of room (a file-size limit on
+// kestrum-convert, which its ffmpeg inherits): the file fails, and no
+// truncated long.mpg, no unfinished file, stays; an earlier long.mpg that
+// the user agreed to replace stays as it was.
+TEST_F(ConvertCommand, FullDiskLeavesNoTruncatedOutput) {
+    test::MakeClip(files_ / "long.avi", 10);
+    const std::string out = files_ / "out";
+    ::mkdir(out.c_str(), 0755);
+    for (const bool existed : {false, true}) {
+        SCOPED_TRACE(existed ? "over an existing output" : "new output");
+        if (existed) {
+            test::WriteFile(out + "/long.mpg", "old");
+        }
+        std::unique_ptr<test::RunningProgram> program;
+        {
+            const test::ScopedFileSizeLimit disk(512 * 1024);
+            program = Launch({"--profile", "MPEG-1 (*.mpg)", "--output-folder", out, "--overwrite",
+                              "yes", files_ / "long.avi"});
+        }
+        const ProgramResult r = program->Finish();
+        EXPECT_EQ(r.exitStatus, 1) << r.err;
+        EXPECT_TRUE(r.out.ends_with("[1/1] failed long.avi\n")) << r.out;
+        EXPECT_EQ(test::FolderEntries(out),
+                  existed ? std::vector<std::string>{"long.mpg"} : std::vector<std::string>{});
+        if (existed) {
+            EXPECT_EQ(test::ReadFile(out + "/long.mpg"), "old");
+        }
+    }
+}
+
+// Ctrl-C in the middle of replacing an output: the old one stays as it was,
+// and the encoder's unfinished file goes with the encoder.
+TEST_F(ConvertCommand, StopSignalKeepsTheOldOutput) {
+    const std::string script =
+        "pid " + files_ / "pid" + "\nwrite 100000\n" + kProgress + "sleep 30000\n";
+    test::WriteFile(files_ / "a.wav", "old");
+    auto program = Launch({"--profile", "WAV - Waveform Audio", "--encoder", KESTRUM_FAKE_ENCODER,
+                           "--same-as-input", "--overwrite", "yes", Input("a.avi", script)});
+    ASSERT_NE(test::PidFromFile(files_ / "pid"), 0);
+    program->Signal(SIGINT);
+    const ProgramResult r = program->Finish();
+    EXPECT_EQ(r.exitStatus, 130);
+    EXPECT_EQ(test::FolderEntries(files_.Path()),
+              (std::vector<std::string>{"a.avi", "a.wav", "pid"}));
+    EXPECT_EQ(test::ReadFile(files_ / "a.wav"), "old");
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 
 namespace kestrum::test {
 
-// Runs kestrum-convert with its settings in a folder of the test's own, and
-// with a search path of the test's own when searchPath_ is set.
+// Runs kestrum-convert with its settings and its cache in folders of the
+// test's own, and with a search path of the test's own when searchPath_ is set.
 class KestrumConvert : public ::testing::Test {
 protected:
     ProgramResult Run(std::vector<std::string> arguments, const std::string& input = {}) {
@@ -24,7 +24,8 @@ protected:
         return std::make_unique<RunningProgram>(arguments, Environment());
     }
     std::vector<std::string> Environment() const {
-        std::vector<std::string> environment{"XDG_CONFIG_HOME=" + config_.Path()};
+        std::vector<std::string> environment{"XDG_CONFIG_HOME=" + config_.Path(),
+                                             "XDG_CACHE_HOME=" + cache_.Path()};
         if (!searchPath_.empty()) {
             environment.push_back("PATH=" + searchPath_);
         }
@@ -41,6 +42,7 @@ protected:
     }
 
     TempFolder config_;
+    TempFolder cache_;
     TempFolder files_;
     std::string searchPath_;
 };

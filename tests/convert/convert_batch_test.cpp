@@ -13,26 +13,6 @@ namespace {
 
 using namespace test;
 
-// Records what a progress window would show, as text.
-class RecordingView final : public BatchView {
-public:
-    void JobStarted(const BatchJob& job) override { Add(job, "started " + job.OutputName); }
-    void JobProgress(const BatchJob& job, const TProcessInfo& notice) override {
-        Add(job, std::to_string(notice.Percent) + "%");
-    }
-    void JobFinished(const BatchJob& job, bool converted) override {
-        Add(job, converted ? "converted " + job.OutputName : "failed " + job.InputName);
-    }
-    void BatchFinished() override { events.push_back("end"); }
-
-    std::vector<std::string> events;
-
-private:
-    void Add(const BatchJob& job, const std::string& what) {
-        events.push_back(std::to_string(job.Number) + "/" + std::to_string(job.Count) + " " + what);
-    }
-};
-
 constexpr const char* kConverts = "err Duration: 00:00:10.00\\n\nerr time=5.00\\n\n";
 constexpr const char* kFails = "err Duration: 00:00:10.00\\n\nerr time=5.00\\n\nexit 1\n";
 
@@ -52,10 +32,12 @@ protected:
     }
 
     ConvertBatch& Begin(std::vector<std::string> files,
-                        StartErrorPolicy onStartError = StartErrorPolicy::ShowAndGoOn) {
-        batch = std::make_unique<ConvertBatch>(*h.process, sink, h.prompts, view, std::move(files),
-                                               choices, onStartError);
-        batch->Begin();
+                        StartErrorPolicy onStartError = StartErrorPolicy::ShowAndGoOn,
+                        const EncoderCapabilities& encoder = {}) {
+        batch =
+            std::make_unique<ConvertBatch>(std::vector<BatchRunner>{{*h.process, sink}}, h.prompts,
+                                           view, std::move(files), choices, onStartError);
+        batch->Begin(encoder);
         return *batch;
     }
 
@@ -77,7 +59,7 @@ protected:
     std::vector<std::string> raised;
     DispatchedNoticeSink sink{h.queue, [this](std::unique_ptr<TProcessInfo> notice) {
                                   try {
-                                      batch->HandleNotice(std::move(notice));
+                                      batch->HandleNotice(0, std::move(notice));
                                   } catch (const Error& error) {
                                       raised.emplace_back(error.what());
                                   }
@@ -201,18 +183,15 @@ TEST_F(BatchTest, ProfilesTheEncoderCannotDoFailWithoutRunning) {
     // A modern build whose encoder list lacks libx264: the H.264 profiles
     // cannot be adapted, the others run.
     const std::string encoder = h.folder / "modern-ffmpeg";
-    WriteFile(encoder,
-              "#!/bin/sh\n"
-              "case \"$2\" in\n"
-              "  -version) echo 'ffmpeg version 5.1.2 Copyright (c) 2000-2022'; exit 0 ;;\n"
-              "  -encoders) echo ' V....D mpeg4 MPEG-4 part 2'; echo ' A....D aac AAC'; exit 0 ;;\n"
-              "esac\n"
-              "touch \"$0.ran\"\n"
-              "exit 1\n");
+    WriteFile(encoder, "#!/bin/sh\ntouch \"$0.ran\"\nexit 1\n");
     ::chmod(encoder.c_str(), 0755);
     choices.AnotherFFmpeg = encoder;
     choices.Profile = "H.264 (*.mp4)";
-    Begin({Input("a.avi", kConverts)});
+    EncoderCapabilities modern;
+    modern.modern = true;
+    modern.encodersKnown = true;
+    modern.encoders = {"aac", "mpeg4"};
+    Begin({Input("a.avi", kConverts)}, StartErrorPolicy::ShowAndGoOn, modern);
     ASSERT_TRUE(PumpUntilOver());
     EXPECT_EQ(view.events,
               (std::vector<std::string>{"1/1 started a.mp4", "1/1 failed a.avi", "end"}));

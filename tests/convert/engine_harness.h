@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/core/convert_batch.h"
 #include "convert/core/convert_process.h"
 #include "convert/core/dispatched_notice_sink.h"
 #include "convert/core/main_thread_queue.h"
@@ -36,6 +37,26 @@ public:
 
 private:
     MainThreadDispatcher& target_;
+};
+
+// Records what a progress window would show, as text.
+class RecordingView final : public BatchView {
+public:
+    void JobStarted(const BatchJob& job) override { Add(job, "started " + job.OutputName); }
+    void JobProgress(const BatchJob& job, const TProcessInfo& notice) override {
+        Add(job, std::to_string(notice.Percent) + "%");
+    }
+    void JobFinished(const BatchJob& job, bool converted) override {
+        Add(job, converted ? "converted " + job.OutputName : "failed " + job.InputName);
+    }
+    void BatchFinished() override { events.push_back("end"); }
+
+    std::vector<std::string> events;
+
+private:
+    void Add(const BatchJob& job, const std::string& what) {
+        events.push_back(std::to_string(job.Number) + "/" + std::to_string(job.Count) + " " + what);
+    }
 };
 
 // One runner on a queue that the test's thread services, with the test

@@ -5,6 +5,7 @@
 #include "convert/engine_harness.h"
 #include "platform/file_system.h"
 #include "profiles/core/profile_catalogue.h"
+#include "support/file_size_limit.h"
 #include "support/media_clip.h"
 
 namespace kestrum {
@@ -85,6 +86,41 @@ TEST(FfmpegEndToEnd, ExistingOutputFollowsTheAnswer) {
         ASSERT_TRUE(h.PumpUntilFinished(60s));
         EXPECT_EQ(h.Finish()->ElapsedText, answer ? "some" : "");
         EXPECT_EQ(ReadFile(h.process->OutputFile) == "old", !answer);
+    }
+}
+
+// The disk fills up a third of the way through (a file-size limit of 512 KiB
+// on the encoder, which then dies of SIGXFSZ as ffmpeg does): the job fails,
+// and neither a truncated output nor the unfinished file stays; an output
+// that was there before stays as it was.
+TEST(FfmpegEndToEnd, FullDiskLeavesNoTruncatedOutput) {
+    EngineHarness h;
+    const std::string input = h.Path("long.avi");
+    MakeClip(input, 10);
+    for (const bool existed : {false, true}) {
+        SCOPED_TRACE(existed ? "over an existing output" : "new output");
+        h.notices.clear();
+        h.process->InputFile = input;
+        h.process->OutputFile = h.Path("long.mpg");
+        if (existed) {
+            WriteFile(h.process->OutputFile, "old");
+        }
+        h.process->Arguments = GetProfileArguments("MPEG-1 (*.mpg)");
+        h.process->Extension = GetProfileExtension("MPEG-1 (*.mpg)");
+        h.process->NotifyWindow = &h.sink;
+        h.process->Running = true;
+        {
+            const ScopedFileSizeLimit disk(512 * 1024);
+            h.process->Start();
+        }
+        ASSERT_TRUE(h.PumpUntilFinished(120s));
+        EXPECT_EQ(h.Finish()->ElapsedText, "");
+        EXPECT_EQ(FolderEntries(h.folder.Path()),
+                  existed ? (std::vector<std::string>{"long.avi", "long.mpg"})
+                          : std::vector<std::string>{"long.avi"});
+        if (existed) {
+            EXPECT_EQ(ReadFile(h.process->OutputFile), "old");
+        }
     }
 }
 

@@ -6,7 +6,9 @@
 
 #include "convert/core/convert_batch.h"
 #include "convert/core/dispatched_notice_sink.h"
+#include "convert/core/encoder_probe.h"
 #include "convert/core/main_thread_queue.h"
+#include "platform/program_search.h"
 #include "support/scripted_prompts.h"
 
 namespace kestrum::test {
@@ -26,6 +28,14 @@ public:
 
 }  // namespace
 
+const EncoderCapabilities& InstalledEncoder() {
+    static const EncoderCapabilities answer = [] {
+        EncoderProbe probe("");
+        return probe.Probe(platform::FindProgram("ffmpeg")).value_or(EncoderCapabilities{});
+    }();
+    return answer;
+}
+
 JobResult RunThroughEngine(std::string_view caption, const std::string& input,
                            const std::string& outputFolder) {
     MainThreadQueue queue;
@@ -34,14 +44,14 @@ JobResult RunThroughEngine(std::string_view caption, const std::string& input,
     CountingView view;
     std::unique_ptr<ConvertBatch> batch;
     DispatchedNoticeSink sink(queue, [&](std::unique_ptr<TProcessInfo> notice) {
-        batch->HandleNotice(std::move(notice));
+        batch->HandleNotice(0, std::move(notice));
     });
     BatchChoices choices;
     choices.OutputFolder = outputFolder;
     choices.Profile = std::string(caption);
-    batch = std::make_unique<ConvertBatch>(process, sink, prompts, view,
+    batch = std::make_unique<ConvertBatch>(std::vector<BatchRunner>{{process, sink}}, prompts, view,
                                            std::vector<std::string>{input}, choices);
-    batch->Begin();
+    batch->Begin(InstalledEncoder());
     const auto deadline = MainThreadQueue::Clock::now() + std::chrono::minutes(2);
     while (batch->State() == BatchState::Running && queue.WaitAndRun(deadline)) {
     }

@@ -6,7 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/core/encoder_probe.h"
+
 namespace kestrum::test {
+
+// The installed ffmpeg's answer, asked once for all jobs, with no cache of
+// the user's touched.
+const EncoderCapabilities& InstalledEncoder();
 
 struct JobResult {
     bool converted = false;  // the finish notice said so: progress seen, exit status 0

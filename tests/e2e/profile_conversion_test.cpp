@@ -102,7 +102,7 @@ std::size_t CountConverted(const std::vector<std::string>& failures) {
 }
 
 TEST_F(ProfileConversion, EveryProfileConvertsWithTheInstalledEncoder) {
-    ASSERT_TRUE(ProbeEncoder(ffmpeg_).modern);
+    ASSERT_TRUE(test::InstalledEncoder().modern);
     const std::vector<std::string> failures = ConvertAll(true);
     for (std::size_t i = 0; i < failures.size(); ++i) {
         EXPECT_EQ(failures[i], "") << AllProfiles()[i].caption;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kestrum::test {
 
@@ -22,5 +23,7 @@ private:
 
 void WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
+// The names in a folder, sorted; none when it cannot be read.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 }  // namespace kestrum::test

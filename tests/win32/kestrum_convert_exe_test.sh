@@ -2,7 +2,8 @@
 # kestrum-convert.exe under Wine, as a user runs it:
 #   kestrum_convert_exe_test.sh PREFIX KESTRUM_CONVERT_EXE FAKE_ENCODER_EXE WORK_FOLDER
 # The worked example, the test encoder's scripted-output, silent, failing and
-# stopped runs, a program that cannot start, an output held open without
+# stopped runs (the last two also over an output the user agreed to replace,
+# which stays as it was), a program that cannot start, an output held open without
 # sharing, Debian's ffmpeg named by its Z: path (which Windows, and so we,
 # refuse: it is no Windows program), and real conversions with a Windows
 # build of ffmpeg.
@@ -27,6 +28,23 @@ run() {
     err=$(tr -d '\r' <"$work/err")
 }
 
+# Runs kestrum-convert.exe until the test encoder has written its pid, then
+# presses Ctrl-C (Wine turns SIGINT into the console's Ctrl-C); sets status
+# and stopped_after (seconds from Ctrl-C to the end).
+convert_then_ctrl_c() {
+    rm -f "$work/pid"
+    "$wine_run" "$prefix" "$convert" "$@" </dev/null >/dev/null 2>&1 &
+    local running=$!
+    for _ in $(seq 400); do
+        [[ -s "$work/pid" ]] && break
+        sleep 0.05
+    done
+    kill -INT "$running"
+    local started=$SECONDS
+    wait "$running"
+    status=$?
+    stopped_after=$((SECONDS - started))
+}
 
 fake=$(winpath "$encoder")
 out_folder=$(winpath "$work/out folder")
@@ -41,7 +59,7 @@ command: ffmpeg -i "C:\Clips\my clip.avi" -vn -acodec libmp3lame -ab 128kb -ac 2
 # The test encoder: scripted output converts; silence and a failing status do not.
 printf '%s\nerr frame=1 time=5.00 bitrate=1\\n\nexit 0\n' "$duration" >"$work/good clip.avi"
 printf 'sleep 300\n' >"$work/silent.avi"
-printf '%s\nerr time=5.00\\n\nexit 1\n' "$duration" >"$work/failing.avi"
+printf '%s\nwrite 1000\nerr time=5.00\\n\nexit 1\n' "$duration" >"$work/failing.avi"
 run --profile "WAV - Waveform Audio" --encoder "$fake" --output-folder "$out_folder" \
     "$(winpath "$work/good clip.avi")" "$(winpath "$work/silent.avi")" \
     "$(winpath "$work/failing.avi")"
@@ -56,28 +74,39 @@ expect "test encoder: messages" "$err" \
     "kestrum-convert: creating the output folder $out_folder
 silent.avi, failing.avi, file conversion failed."
 
-# Stop: Ctrl-C (Wine turns SIGINT into the console's Ctrl-C) ends the batch
-# and the encoder, which ignores Ctrl-C itself.
-printf 'ignore-signals\npid %s\n%s\nsleep 30000\n' "$(winpath "$work/pid")" "$duration" \
+# Stop: Ctrl-C ends the batch and the encoder, which ignores Ctrl-C itself.
+printf 'ignore-signals\npid %s\nwrite 1000\n%s\nsleep 30000\n' "$(winpath "$work/pid")" "$duration" \
     >"$work/long.avi"
-"$wine_run" "$prefix" "$convert" --profile "WAV - Waveform Audio" --encoder "$fake" \
-    --output-folder "$out_folder" "$(winpath "$work/long.avi")" </dev/null >/dev/null 2>&1 &
-running=$!
-for _ in $(seq 400); do
-    [[ -s "$work/pid" ]] && break
-    sleep 0.05
-done
-kill -INT "$running"
-started=$SECONDS
-wait "$running"
-expect "stop: status" "$?" 130
-expect "stop: quick" "$(((SECONDS - started) < 10))" 1
+convert_then_ctrl_c --profile "WAV - Waveform Audio" --encoder "$fake" \
+    --output-folder "$out_folder" "$(winpath "$work/long.avi")"
+expect "stop: status" "$status" 130
+expect "stop: quick" "$((stopped_after < 10))" 1
 expect "stop: no output" "$([[ -e "$work/out folder/long.wav" ]] && echo kept || echo none)" none
 
+# The same over an output the user agreed to replace: the old one stays as it
+# was, and the encoder's unfinished file goes with the encoder.
+printf old >"$work/out folder/long.wav"
+convert_then_ctrl_c --profile "WAV - Waveform Audio" --encoder "$fake" \
+    --output-folder "$out_folder" --overwrite yes "$(winpath "$work/long.avi")"
+expect "stop over an old output: status" "$status" 130
+expect "stop over an old output: kept" "$(cat "$work/out folder/long.wav")" old
+expect "stop over an old output: nothing unfinished" "$(ls "$work/out folder" | grep -c partial)" 0
+
+# A failing encoder over an output the user agreed to replace: the same.
+printf old >"$work/out folder/failing.wav"
+run --profile "WAV - Waveform Audio" --encoder "$fake" --output-folder "$out_folder" \
+    --overwrite yes "$(winpath "$work/failing.avi")"
+expect "failing over an old output" "$status|$(cat "$work/out folder/failing.wav")" "1|old"
+expect "failing over an old output: nothing unfinished" \
+    "$(ls "$work/out folder" | grep -c partial)" 0
+
 # A program that cannot be started: the bare name, with no ffmpeg to be found.
-run --profile "WAV - Waveform Audio" --output-folder "$out_folder" "$(winpath "$work/good clip.avi")"
+# The output converted above stays as it was, with nothing unfinished beside it.
+run --profile "WAV - Waveform Audio" --output-folder "$out_folder" --overwrite yes \
+    "$(winpath "$work/good clip.avi")"
 expect "cannot start" "$status|$err" "1|Error while creating convert process!2
 good clip.avi, file conversion failed."
+expect "cannot start: nothing unfinished" "$(ls "$work/out folder" | grep -c partial)" 0
 
 # An output that another program holds open without sharing.
 printf old >"$work/out folder/good clip.wav"

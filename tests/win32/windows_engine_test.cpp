@@ -4,6 +4,7 @@
 
 #include "app/core/error.h"
 #include "convert/engine_harness.h"
+#include "platform/file_system.h"
 #include "support/process_probe.h"
 
 namespace kestrum {
@@ -61,7 +62,7 @@ TEST(WindowsEngine, ExistingOutputIsAskedAbout) {
             EXPECT_EQ(
                 Lines(ReadFile(h.Path("args"))),
                 (std::vector<std::string>{KESTRUM_FAKE_ENCODER, "-y", "-i", h.process->InputFile,
-                                          "-f", "fake", h.process->OutputFile}));
+                                          "-f", "fake", h.process->PartialFile()}));
         }
     }
 }
@@ -116,6 +117,28 @@ TEST(WindowsEngine, StopEndsTheJobWithoutANotice) {
             EXPECT_EQ(h.Finish(), nullptr);
         }
     }
+}
+
+// The output is opened without sharing after the job began (by a player,
+// say): the encoder's whole file cannot take its name, so the job fails with
+// a message naming both files, and the old output stays, with nothing
+// unfinished beside it.
+TEST(WindowsEngine, OutputHeldOpenWhenTheJobEndsIsKept) {
+    EngineHarness h;
+    h.Prepare("job", std::string("sleep 300\nwrite 1000\n") + kDuration + "err time=5.00\\n\n");
+    WriteFile(h.process->OutputFile, "old");
+    h.process->Start();
+    const HANDLE held = ::CreateFileA(h.process->OutputFile.c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const bool finished = h.PumpUntilFinished();
+    ::CloseHandle(held);
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(h.Finish()->ElapsedText, "");
+    EXPECT_EQ(h.Finish()->Status, static_cast<int>(FinishStatus::OutputNotReplaced));
+    EXPECT_NE(h.process->FailureCode(), 0);
+    EXPECT_EQ(ReadFile(h.process->OutputFile), "old");
+    EXPECT_FALSE(platform::FileExists(h.process->PartialFile()));
 }
 
 }  // namespace

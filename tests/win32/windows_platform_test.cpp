@@ -13,6 +13,7 @@
 #include "platform/pipe.h"
 #include "platform/quote_command_line.h"
 #include "platform/system_error.h"
+#include "platform/user_folders.h"
 #include "support/temp_folder.h"
 
 namespace kestrum {
@@ -203,6 +204,12 @@ TEST(WindowsFiles, FoldersAndTheSettingsFolder) {
     EXPECT_TRUE(platform::DirectoryExists(settings));
     EXPECT_EQ(SettingsStore::SettingsFile(), settings + "settings.ini");
     EXPECT_EQ(platform::ExecutableFolder().back(), '\\');
+
+    // The cache stays on this machine: the local application data, not the roaming one.
+    const std::string cache = platform::ProgramCacheFolder();
+    ASSERT_GT(cache.size(), 8U);
+    EXPECT_EQ(cache.substr(cache.size() - 8), "Kestrum\\");
+    EXPECT_NE(cache.substr(0, appData.size()), appData);
 }
 
 // Paths are 8-bit text in the ANSI code page, for every file function.
@@ -212,18 +219,34 @@ TEST(WindowsFiles, AnsiPaths) {
     ASSERT_TRUE(platform::ForceDirectories(latin1.substr(0, latin1.rfind('\\'))));
     test::WriteFile(latin1, "RIFF");
     EXPECT_TRUE(platform::FileExists(latin1));
-    std::uint64_t size = 0;
-    std::int64_t modified = 0;
-    EXPECT_TRUE(platform::FileStamp(latin1, size, modified));
-    EXPECT_EQ(size, 4U);
-    EXPECT_NE(modified, 0);
-    EXPECT_FALSE(platform::FileStamp(folder.Path(), size, modified)) << "a folder";
+    platform::FileIdentity identity;
+    EXPECT_TRUE(platform::IdentifyFile(latin1, identity));
+    EXPECT_EQ(identity.path, latin1);
+    EXPECT_EQ(identity.size, 4U);
+    EXPECT_NE(identity.modified, 0);
+    EXPECT_FALSE(platform::IdentifyFile(folder.Path(), identity)) << "a folder";
     EXPECT_FALSE(IsFileInUse(latin1));
     std::string content;
     EXPECT_TRUE(platform::ReadWholeFile(latin1, content));
     EXPECT_EQ(content, "RIFF");
+    EXPECT_FALSE(platform::ReadWholeFile(latin1, content, 3)) << "longer than the limit";
     EXPECT_EQ(platform::ReplaceFileContent(latin1, "RIFF2"), 0);
     EXPECT_EQ(test::ReadFile(latin1), "RIFF2");
+
+    // Another file at the same path is another identity.
+    platform::FileIdentity replaced;
+    const std::string other = folder.Path() + "other.wav";
+    test::WriteFile(other, "RIFF3");
+    ASSERT_TRUE(platform::IdentifyFile(latin1, identity));
+    ASSERT_TRUE(::MoveFileExA(other.c_str(), latin1.c_str(), MOVEFILE_REPLACE_EXISTING));
+    ASSERT_TRUE(platform::IdentifyFile(latin1, replaced));
+    EXPECT_NE(replaced.file, identity.file);
+
+    // Two spellings of one place, whether or not a file is there.
+    EXPECT_TRUE(platform::SameFilePlace(latin1, folder.Path() + "caf\xe9 \xbd\\.\\clip \xe9.wav"));
+    EXPECT_TRUE(platform::SameFilePlace(folder.Path() + "caf\xe9 \xbd\\new.mp3",
+                                        folder.Path() + "CAF\xe9 \xbd\\NEW.mp3"));
+    EXPECT_FALSE(platform::SameFilePlace(latin1, folder.Path() + "caf\xe9 \xbd\\other.wav"));
 }
 
 }  // namespace

@@ -253,6 +253,37 @@ TEST_F(ConvertWindowTest, StopEndsTheBatchAndItsEncoderAtOnce) {
     EXPECT_TRUE(dialogs_.messages.empty()) << "nothing reported for the stopped files";
 }
 
+// Stop while a file replaces an existing output (the user said Yes): the old
+// output stays as it was, and the encoder's unfinished file goes with it.
+TEST_F(ConvertWindowTest, StopKeepsTheOldOutputAndLeavesNoUnfinishedFile) {
+    window.NotUseAnotherFFmpeg = false;
+    window.AnotherFFmpeg = KESTRUM_FAKE_ENCODER;
+    WriteFile(work_ / "a.avi",
+              "write 100000\nerr   Duration: 00:00:10.00\\n\nerr time=5.00\\n\nsleep 30000\n");
+    WriteFile(output_ + "a.wav", "old");
+    dialogs_.yesNoAnswers = {true};
+    Choose({work_ / "a.avi"});
+    bool stopped = false;
+    auto stop = RunEvery(5, [&] {
+        TfrmConvert* progress = Progress();
+        if (progress == nullptr || !progress->windowTitle().endsWith("(1/1)") ||
+            progress->lumProgressBar2->Position() != 50) {
+            return false;
+        }
+        progress->bStop->Click();
+        stopped = true;
+        return true;
+    });
+    window.bConvert->Click();
+
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(Progress(), nullptr);
+    EXPECT_TRUE(
+        Eventually([&] { return FolderEntries(output_) == std::vector<std::string>{"a.wav"}; }));
+    EXPECT_EQ(ReadFile(output_ + "a.wav"), "old");
+    EXPECT_EQ(dialogs_.messages.size(), 1u) << "the question, and nothing reported";
+}
+
 // An encoder that cannot be started: the top-level handler shows the error,
 // and the window waits with what it showed before until Stop.
 TEST_F(ConvertWindowTest, AStartErrorIsShownAndTheWindowWaitsForStop) {

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QLocalSocket>
 #include <QTest>
 #include <filesystem>
 #include <optional>
@@ -130,12 +129,7 @@ TEST_F(RunningCopyTest, OnlyTheWakeUpMessageWakesTheFirstCopy) {
         QByteArray::fromHex("031700000000000000000000"),  // WM_ACTIVATE_INSTANCE
     };
     for (const QByteArray& message : messages) {
-        QLocalSocket socket;
-        socket.connectToServer(QString::fromStdString(place_.serverName));
-        ASSERT_TRUE(socket.waitForConnected(1000));
-        socket.write(message);
-        socket.waitForBytesWritten(1000);
-        socket.disconnectFromServer();
+        ASSERT_TRUE(CopyChannel::Send(place_.serverName, message, std::chrono::seconds(1)));
         QTest::qWait(50);
     }
     EXPECT_TRUE(Until([&] { return woken == 1; }));

@@ -127,7 +127,8 @@ TEST_F(WindowLayoutTest, TheProgressWindow) {
     TfrmMain main;
     BatchChoices choices;
     choices.Profile = "WAV - Waveform Audio";
-    TfrmConvert progress(&main, {"/clips/a.avi"}, *main.ConvertProcess, prompts_, choices);
+    TfrmConvert progress(&main, {"/clips/a.avi"}, *main.ConvertProcess, prompts_, choices,
+                         main.ProbeAhead);
     EXPECT_EQ(progress.size(), QSize(345, 144));
     ExpectPlaces(progress, {
                                {"GroupBox2", {8, 8, 239, 125}},

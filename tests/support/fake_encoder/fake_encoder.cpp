@@ -7,6 +7,7 @@
 //   timed N MS FILE       N position lines "time=i.00" to stderr, MS apart; the
 //                         CLOCK_MONOTONIC time of each write (ns) into FILE at the end
 //   sleep MS              sleep
+//   stamp FILE            write the CLOCK_MONOTONIC time (ns) into FILE
 //   exit CODE             end with that status (the script's end: status 0)
 //   crash                 die by SIGABRT (on Windows: abort, exit code 3)
 //   ignore-signals        ignore SIGINT, SIGTERM and SIGHUP (Windows: Ctrl-C, Ctrl-Break)
@@ -16,6 +17,13 @@
 //   args FILE             write the arguments, one a line, into FILE
 //   grandchild FILE       start a process that writes its pid into FILE and sleeps (POSIX)
 //   touch                 create the output file
+//   write BYTES           append BYTES bytes "w" to the output file (its last
+//                         argument), which the run's first write empties, as an
+//                         encoder told "-y" does; a failed write ends the run
+//                         with status 1, as ffmpeg ends on a full disk
+//   limit-file-size BYTES no file may grow beyond BYTES any more (POSIX: the
+//                         file-size limit, with SIGXFSZ ignored), as on a disk
+//                         with that much room
 //   hold FILE MS          keep FILE open for MS milliseconds, without sharing on
 //                         Windows, under an exclusive lock on POSIX; FILE.held
 //                         appears once it is held
@@ -59,6 +67,34 @@ std::string Unescape(const std::string& text) {
         out.push_back(c == 'n' ? '\n' : c == 'r' ? '\r' : c == '0' ? '\0' : c);
     }
     return out;
+}
+
+// The output as "write" fills it, and the room left for it.
+std::FILE* output = nullptr;
+long long room = -1;  // -1: as much as the system gives
+
+bool WriteOutput(const std::string& path, long long bytes) {
+    if (output == nullptr && (output = std::fopen(path.c_str(), "wb")) == nullptr) {
+        return false;
+    }
+    const std::string block(65536, 'w');
+    for (; bytes > 0; bytes -= static_cast<long long>(block.size())) {
+        std::size_t size = bytes < static_cast<long long>(block.size())
+                               ? static_cast<std::size_t>(bytes)
+                               : block.size();
+        const bool full = room >= 0 && static_cast<long long>(size) > room;
+        if (full) {
+            size = static_cast<std::size_t>(room);
+        }
+        if (std::fwrite(block.data(), 1, size, output) != size || std::fflush(output) != 0 ||
+            full) {
+            return false;
+        }
+        if (room >= 0) {
+            room -= static_cast<long long>(size);
+        }
+    }
+    return true;
 }
 
 void Timed(int count, long ms, const std::string& file) {
@@ -110,6 +146,8 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
         Timed(count, ms, file);
     } else if (command == "sleep") {
         Sleep(std::atol(rest.c_str()));
+    } else if (command == "stamp") {
+        WriteFileWhole(rest, std::to_string(MonotonicNanoseconds()));
     } else if (command == "exit") {
         status = std::atoi(rest.c_str());
         return false;
@@ -141,6 +179,16 @@ bool Run(const std::string& line, const std::vector<std::string>& args, int& sta
                      [&file] { WriteFileWhole(file + ".held", "held"); });
     } else if (command == "touch") {
         std::ofstream(args.back()) << "output";
+    } else if (command == "write") {
+        if (!WriteOutput(args.back(), std::atoll(rest.c_str()))) {
+            WriteAll(2, args.back() + ": No space left on device\n");
+            status = 1;
+            return false;
+        }
+    } else if (command == "limit-file-size") {
+        if (!LimitFileSize(std::atoll(rest.c_str()))) {
+            room = std::atoll(rest.c_str());
+        }
     }
     return true;
 }
@@ -172,6 +220,9 @@ int main(int argc, char* argv[]) {
         if (!Run(line, args, status)) {
             break;
         }
+    }
+    if (output != nullptr) {
+        std::fclose(output);
     }
     return status;
 }

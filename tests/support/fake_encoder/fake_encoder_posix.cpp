@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <chrono>
 #include <cstdlib>
@@ -64,6 +65,15 @@ void HoldFileOpen(const std::string& path, long ms, const std::function<void()>&
     held();
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     ::close(fd);
+}
+
+bool LimitFileSize(long long bytes) {
+    // SIGXFSZ would kill the encoder outright; ignored, the write fails.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 void StartGrandchild(const std::string& pidFile,

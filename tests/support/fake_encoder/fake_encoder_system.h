@@ -20,6 +20,10 @@ std::string OpenDescriptors();
 // Keeps `path` open, as a program that writes it would, for `ms` milliseconds;
 // `held` runs once it is open.
 void HoldFileOpen(const std::string& path, long ms, const std::function<void()>& held);
+// Lets no file grow beyond `bytes` any more, the way a full disk would stop
+// the writer: a write beyond fails. False where the system has no such limit
+// (Windows): the caller keeps count itself.
+bool LimitFileSize(long long bytes);
 // Starts a process that writes its pid into `pidFile` with `write` and sleeps
 // (POSIX; nothing on Windows).
 void StartGrandchild(const std::string& pidFile,

@@ -56,6 +56,10 @@ void HoldFileOpen(const std::string& path, long ms, const std::function<void()>&
     ::CloseHandle(file);
 }
 
+bool LimitFileSize(long long /*bytes*/) {
+    return false;
+}
+
 void StartGrandchild(const std::string& /*pidFile*/,
                      const std::function<void(const std::string&, const std::string&)>& /*write*/) {
 }
