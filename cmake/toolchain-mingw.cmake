@@ -9,7 +9,9 @@ set(CMAKE_C_COMPILER ${_triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${_triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${_triplet}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${_triplet})
+# Besides the compiler's own root, any roots given on the command line (the
+# Windows Qt and the libraries built for the Windows program).
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${_triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -25,6 +25,11 @@ struct RunningCopyPlace {
 // runs without looking for another copy).
 std::optional<RunningCopyPlace> FindRunningCopyPlace();
 
+// Lets the running copy, once woken, take the foreground from this one: on
+// Windows only the process the user started last may bring a window to the
+// front, so the later copy hands that right on before waking the first.
+void LetRunningCopyComeForward();
+
 // The short name both files are derived from: the class name, the user and
 // the session, hashed into a name that fits any socket path.
 std::string RunningCopyName(std::string_view userAndSession);

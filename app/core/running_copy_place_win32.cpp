@@ -23,4 +23,8 @@ std::optional<RunningCopyPlace> FindRunningCopyPlace() {
     return RunningCopyPlace{std::string(temp) + name + ".lock", name};
 }
 
+void LetRunningCopyComeForward() {
+    ::AllowSetForegroundWindow(ASFW_ANY);
+}
+
 }  // namespace kestrum

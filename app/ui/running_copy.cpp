@@ -87,6 +87,7 @@ void RunningCopy::Listen() {
 }
 
 bool RunningCopy::WakeRunningCopy() {
+    LetRunningCopyComeForward();
     return CopyChannel::Send(place_->serverName, EncodeMessage(WM_ACTIVATE_INSTANCE),
                              std::chrono::milliseconds(250));
 }

@@ -22,11 +22,16 @@ public:
 
 private:
     void Set(const std::optional<std::string>& value) const {
+#ifdef _WIN32
+        // An empty value removes the variable on Windows.
+        ::_putenv_s(name_, value ? value->c_str() : "");
+#else
         if (value) {
             ::setenv(name_, value->c_str(), 1);
         } else {
             ::unsetenv(name_);
         }
+#endif
     }
 
     const char* name_;

@@ -15,12 +15,9 @@ encoder=$3
 work=$4
 wine_run=${KESTRUM_WINE_RUN:?}
 
-failures=0
+source "$(dirname "$0")/test_helpers.sh"
 rm -rf "$work"
 mkdir -p "$work"
-
-# The Windows spelling of a host path, as Wine shows it on drive Z:.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Runs kestrum-convert.exe with no one to answer; sets status, out and err
 # (line ends without the carriage returns of Windows text output).
@@ -47,15 +44,6 @@ convert_then_ctrl_c() {
     wait "$running"
     status=$?
     stopped_after=$((SECONDS - started))
-}
-
-expect() {  # expect NAME ACTUAL EXPECTED
-    if [[ "$2" != "$3" ]]; then
-        printf 'FAILED %s\n  expected: %q\n  actual:   %q\n' "$1" "$3" "$2"
-        failures=$((failures + 1))
-    else
-        printf 'ok %s\n' "$1"
-    fi
 }
 
 fake=$(winpath "$encoder")

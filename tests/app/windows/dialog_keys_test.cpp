@@ -63,7 +63,7 @@ TEST_F(DialogKeysTest, EscapeLeavesTheDialogsOpen) {
 
 TEST_F(DialogKeysTest, AFocusedCheckBoxTakesNoAcceleratorsWithoutAlt) {
     TfrmUseFFmpeg dialog(nullptr);
-    const QString defaultPath = ToQString(platform::ExecutableFolder() + "ffmpeg");
+    const QString defaultPath = ToQString(platform::ExecutableFolder() + test::kEncoderFile);
     WhenModalOpens([&](QDialog&) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         dialog.cbNotUseAnother->setFocus();

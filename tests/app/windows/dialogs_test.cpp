@@ -157,13 +157,13 @@ TEST_F(DialogsTest, TheEncoderDialogsDefaultAndBrowseFillThePathBox) {
     EXPECT_EQ(dialog.size(), QSize(368, 139));
     dialog.cbNotUseAnother->SetChecked(false);
     QTest::mouseClick(dialog.bDefault, Qt::LeftButton);
-    EXPECT_EQ(dialog.Edit1->text(), ToQString(platform::ExecutableFolder() + "ffmpeg"));
+    EXPECT_EQ(dialog.Edit1->text(), ToQString(platform::ExecutableFolder() + test::kEncoderFile));
     EXPECT_FALSE(dialog.cbNotUseAnother->Checked()) << "keeps its state";
 
     dialogs_.filesAnswer = {"/opt/ffmpeg 7/ffmpeg"};
     QTest::mouseClick(dialog.bBrowser, Qt::LeftButton);
     ASSERT_EQ(dialogs_.files.size(), 1u);
-    EXPECT_EQ(dialogs_.files[0].filter, "ffmpeg (ffmpeg)");
+    EXPECT_EQ(dialogs_.files[0].filter, QString("%1 (%1)").arg(test::kEncoderFile));
     EXPECT_EQ(dialogs_.files[0].title, "");
     EXPECT_EQ(dialogs_.files[0].initialFolder, "");
     EXPECT_FALSE(dialogs_.files[0].multiple);

@@ -6,6 +6,20 @@
 
 namespace kestrum::test {
 
+#ifdef _WIN32
+SettingsPutAside::SettingsPutAside()
+    : file_(SettingsStore::SettingsFile()), aside_(file_ + ".put-aside-by-test") {
+    std::error_code ignored;
+    std::filesystem::rename(file_, aside_, ignored);
+}
+
+SettingsPutAside::~SettingsPutAside() {
+    std::error_code ignored;
+    std::filesystem::remove(file_, ignored);
+    std::filesystem::rename(aside_, file_, ignored);
+}
+#endif
+
 void WindowsTest::StoreSettings(const std::string& content) {
     std::filesystem::create_directories(SettingsFolder());
     WriteFile(SettingsFile(), content);

@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/core/settings_store.h"
 #include "app/ui/dialog_service.h"
 #include "app/ui/shell_service.h"
 #include "support/scoped_environment.h"
@@ -23,6 +24,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace kestrum::test {
+
+// The encoder's file name as the Use another FFmpeg dialog shows it.
+#ifdef _WIN32
+inline constexpr char kEncoderFile[] = "ffmpeg.exe";
+#else
+inline constexpr char kEncoderFile[] = "ffmpeg";
+#endif
 
 // Every message box and chooser, recorded and answered from the test.
 class FakeDialogs : public DialogService {
@@ -86,18 +94,38 @@ private:
     ShellService* previous_;
 };
 
+#ifdef _WIN32
+// Windows keeps settings in the user's application-data folder, which a test
+// cannot move: the settings file there is put aside for one test, and back
+// afterwards in place of the one the test wrote.
+class SettingsPutAside {
+public:
+    SettingsPutAside();
+    ~SettingsPutAside();
+    SettingsPutAside(const SettingsPutAside&) = delete;
+    SettingsPutAside& operator=(const SettingsPutAside&) = delete;
+
+private:
+    std::string file_;
+    std::string aside_;
+};
+#endif
+
 // Each test with settings of its own (XDG_CONFIG_HOME in a fresh folder) and
 // the dialog and shell services replaced.
 class WindowsTest : public ::testing::Test {
 protected:
     // The settings folder and file the program uses in this test.
-    std::string SettingsFolder() const { return home_.Path() + "Kestrum/Video Converter/"; }
-    std::string SettingsFile() const { return SettingsFolder() + "settings.ini"; }
+    std::string SettingsFolder() const { return SettingsStore::SettingsFolder(); }
+    std::string SettingsFile() const { return SettingsStore::SettingsFile(); }
     // Writes settings.ini before the window is made.
     void StoreSettings(const std::string& content);
 
     TempFolder home_;
     ScopedEnvironment configHome_{"XDG_CONFIG_HOME", home_.Path()};
+#ifdef _WIN32
+    SettingsPutAside settingsPutAside_;
+#endif
     TempFolder work_;  // folders and files a test needs
     FakeDialogs dialogs_;
     FakeShell shell_;
