@@ -5,7 +5,8 @@
 namespace kestrum::pictures {
 
 // The pictures of the windows, all our own (drawn by resources/artwork).
-// Load them with QImage/QPixmap by these names.
+// Load them by these names with ProgramPicture, and the two JPEG banners
+// with LoadJpegPicture.
 inline constexpr char kMainBanner[] = ":/pictures/MAIN_BANNER";        // 405 x 50 JPEG
 inline constexpr char kAboutBanner[] = ":/pictures/ABOUT_BANNER";      // 360 x 50 JPEG
 inline constexpr char kProgramEmblem[] = ":/pictures/PROGRAM_EMBLEM";  // 32 x 32, alpha
